@@ -1,0 +1,39 @@
+#include "clipboard.h"
+
+namespace fw {
+
+namespace {
+struct Backend {
+    std::string text;
+    std::function<std::string()> read;
+    std::function<void(const std::string&)> write;
+};
+
+Backend& TheBackend()
+{
+    static Backend backend;
+    return backend;
+}
+} // namespace
+
+std::string Clipboard::Text()
+{
+    return TheBackend().read ? TheBackend().read() : TheBackend().text;
+}
+
+void Clipboard::SetText(const std::string& text)
+{
+    if (TheBackend().write)
+        TheBackend().write(text);
+    else
+        TheBackend().text = text;
+}
+
+void Clipboard::Connect(std::function<std::string()> read,
+                        std::function<void(const std::string&)> write)
+{
+    TheBackend().read = std::move(read);
+    TheBackend().write = std::move(write);
+}
+
+} // namespace fw

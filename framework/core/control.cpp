@@ -1,0 +1,500 @@
+#include "control.h"
+
+#include "clipboard.h"
+#include "text.h"
+#include "window.h"
+
+#include <algorithm>
+
+namespace fw {
+
+// ---- Control ----------------------------------------------------------------
+
+bool Control::Shown() const
+{
+    if (!m_visible)
+        return false;
+    const Control* parent = m_window && !m_parent.empty() ? m_window->ControlByName(m_parent) : nullptr;
+    if (m_page > 0) {
+        // The page belongs to the nearest tab panel among the ancestors.
+        const Control* ancestor = parent;
+        while (ancestor != nullptr && dynamic_cast<const TabPanel*>(ancestor) == nullptr)
+            ancestor = ancestor->m_window->ControlByName(ancestor->m_parent);
+        if (auto* panel = dynamic_cast<const TabPanel*>(ancestor); panel && panel->Value() + 1 != m_page)
+            return false;
+    }
+    return parent == nullptr || parent->Shown();
+}
+
+void Control::_SetProperties(const DesignProperties& design)
+{
+    m_left = design.left;
+    m_top = design.top;
+    m_width = design.width;
+    m_height = design.height;
+    m_page = design.page;
+    m_parent = design.parent;
+    if (design.fontName)
+        m_font.name = *design.fontName;
+    if (design.fontSize)
+        m_font.size = *design.fontSize;
+    if (design.bold)
+        m_font.bold = *design.bold;
+    if (design.useFocusRing)
+        m_useFocusRing = *design.useFocusRing;
+    if (design.autoDeactivate)
+        m_autoDeactivate = *design.autoDeactivate;
+    Changed();
+}
+
+void Control::_InstallInstanceEventHandler(const std::string& event, EventHandler handler)
+{
+    for (auto& [name, bound] : m_handlers) {
+        if (name == event) {
+            bound = std::move(handler);
+            return;
+        }
+    }
+    m_handlers.emplace_back(event, std::move(handler));
+}
+
+bool Control::HasHandler(const std::string& event) const
+{
+    return std::any_of(m_handlers.begin(), m_handlers.end(),
+                       [&](const auto& entry) { return entry.first == event; });
+}
+
+bool Control::Raise(const std::string& event, const EventArgs& args)
+{
+    for (const auto& [name, handler] : m_handlers) {
+        if (name == event) {
+            // A copy, so a handler that rebinds cannot pull the rug from under itself.
+            EventHandler run = handler;
+            return run(args);
+        }
+    }
+    return false;
+}
+
+void Control::_AddMenuHandler(const std::string& itemName, MenuHandler handler)
+{
+    m_menuHandlers.emplace_back(itemName, std::move(handler));
+}
+
+const MenuHandler* Control::MenuHandlerFor(const std::string& itemName) const
+{
+    for (const auto& [name, handler] : m_menuHandlers)
+        if (name == itemName)
+            return &handler;
+    return nullptr;
+}
+
+bool Control::HasFocus() const { return m_window && m_window->Focus() == this; }
+
+void Control::SetFocus()
+{
+    if (m_window)
+        m_window->MoveFocusTo(this);
+}
+
+void Control::MouseDown(int x, int y)
+{
+    EventArgs args;
+    args.x = x;
+    args.y = y;
+    Raise("MouseDown", args);
+}
+
+void Control::Changed()
+{
+    if (m_observer)
+        m_observer->ControlChanged(*this);
+}
+
+// ---- StaticText -------------------------------------------------------------
+
+void StaticText::_SetProperties(const DesignProperties& design)
+{
+    if (design.text)
+        m_text = *design.text;
+    if (design.textColor)
+        m_textColor = *design.textColor;
+    if (design.align)
+        m_align = *design.align == Align::Default ? Align::Left : *design.align;
+    if (design.multiLine)
+        m_multiLine = *design.multiLine;
+    Control::_SetProperties(design);
+}
+
+void StaticText::SetText(const std::string& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    Changed();
+}
+
+void StaticText::SetTextColor(Color color)
+{
+    if (color == m_textColor)
+        return;
+    m_textColor = color;
+    Changed();
+}
+
+void StaticText::SetBold(bool bold)
+{
+    if (bold == TextFont().bold)
+        return;
+    SetFontBold(bold);
+    Changed();
+}
+
+// ---- EditField --------------------------------------------------------------
+
+void EditField::_SetProperties(const DesignProperties& design)
+{
+    // Design values raise no event: the text is set before any handler is bound.
+    if (design.text) {
+        m_text = *design.text;
+        m_selStart = Len(m_text);
+        m_selLength = 0;
+    }
+    if (design.align)
+        m_align = *design.align == Align::Default ? Align::Right : *design.align;
+    if (design.border)
+        m_border = *design.border;
+    if (design.backColor)
+        m_backColor = *design.backColor;
+    if (design.textColor)
+        m_textColor = *design.textColor;
+    Control::_SetProperties(design);
+}
+
+void EditField::SetText(const std::string& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    m_selStart = Len(m_text);
+    m_selLength = 0;
+    Changed();
+    Raise("TextChange");
+}
+
+void EditField::SetSelStart(int start)
+{
+    m_selStart = std::clamp(start, 0, Len(m_text));
+    m_selLength = std::clamp(m_selLength, 0, Len(m_text) - m_selStart);
+    Changed();
+}
+
+void EditField::SetSelLength(int length)
+{
+    m_selLength = std::clamp(length, 0, Len(m_text) - m_selStart);
+    Changed();
+}
+
+std::string EditField::SelText() const
+{
+    std::size_t from = ByteOffsetOfChar(m_text, m_selStart);
+    std::size_t to = ByteOffsetOfChar(m_text, m_selStart + m_selLength);
+    return m_text.substr(from, to - from);
+}
+
+void EditField::ReplaceSelection(const std::string& text)
+{
+    std::size_t from = ByteOffsetOfChar(m_text, m_selStart);
+    std::size_t to = ByteOffsetOfChar(m_text, m_selStart + m_selLength);
+    std::string edited = m_text.substr(0, from) + text + m_text.substr(to);
+    int caret = m_selStart + Len(text);
+    if (edited == m_text) {
+        m_selStart = caret;
+        m_selLength = 0;
+        Changed();
+        return;
+    }
+    m_text = std::move(edited);
+    m_selStart = caret;
+    m_selLength = 0;
+    Changed();
+    Raise("TextChange");
+}
+
+void EditField::Backspace()
+{
+    if (m_selLength == 0) {
+        if (m_selStart == 0)
+            return;
+        --m_selStart;
+        m_selLength = 1;
+    }
+    ReplaceSelection("");
+}
+
+void EditField::Cut()
+{
+    if (m_selLength == 0)
+        return;
+    Copy();
+    ReplaceSelection("");
+}
+
+void EditField::Copy() const
+{
+    if (m_selLength > 0)
+        Clipboard::SetText(SelText());
+}
+
+void EditField::Paste()
+{
+    // A one-line field takes the first line of what was copied.
+    std::string text = Clipboard::Text();
+    text = text.substr(0, text.find_first_of("\r\n"));
+    ReplaceSelection(text);
+}
+
+void EditField::Clear()
+{
+    if (m_selLength > 0)
+        ReplaceSelection("");
+}
+
+void EditField::MouseDown(int x, int y)
+{
+    SetFocus();
+    Control::MouseDown(x, y);
+}
+
+// ---- GroupBox, Canvas, Rectangle --------------------------------------------
+
+void GroupBox::_SetProperties(const DesignProperties& design)
+{
+    if (design.text)
+        m_caption = *design.text;
+    Control::_SetProperties(design);
+}
+
+void Canvas::SetBackdrop(PicturePtr picture)
+{
+    m_backdrop = std::move(picture);
+    Changed();
+}
+
+void Rectangle::_SetProperties(const DesignProperties& design)
+{
+    if (design.fillColor)
+        m_fillColor = *design.fillColor;
+    if (design.borderWidth)
+        m_borderWidth = *design.borderWidth;
+    if (design.borderColor)
+        m_borderColor = *design.borderColor;
+    Control::_SetProperties(design);
+}
+
+// ---- PopupMenu --------------------------------------------------------------
+
+void PopupMenu::_SetProperties(const DesignProperties& design)
+{
+    if (!design.items.empty())
+        m_items = design.items;
+    if (design.listIndex && *design.listIndex >= 0
+        && *design.listIndex < static_cast<int>(m_items.size()))
+        m_listIndex = *design.listIndex;
+    Control::_SetProperties(design);
+}
+
+void PopupMenu::SetListIndex(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_items.size()) || index == m_listIndex)
+        return;
+    m_listIndex = index;
+    Changed();
+    Raise("Change");
+}
+
+// ---- RadioButton, BevelButton, PushButton -----------------------------------
+
+void RadioButton::_SetProperties(const DesignProperties& design)
+{
+    if (design.text)
+        m_caption = *design.text;
+    Control::_SetProperties(design);
+    if (design.value)
+        SetValue(*design.value);
+}
+
+void RadioButton::SetValue(bool value)
+{
+    if (value && Owner()) {
+        for (Control* other : Owner()->Controls()) {
+            auto* radio = dynamic_cast<RadioButton*>(other);
+            if (radio && radio != this && radio->InitialParent() == InitialParent()
+                && radio->TabPanelIndex() == TabPanelIndex() && radio->m_value) {
+                radio->m_value = false;
+                radio->Changed();
+            }
+        }
+    }
+    if (m_value == value)
+        return;
+    m_value = value;
+    Changed();
+}
+
+void RadioButton::MouseDown(int /*x*/, int /*y*/)
+{
+    SetValue(true);
+    Raise("Action");
+}
+
+void BevelButton::_SetProperties(const DesignProperties& design)
+{
+    if (design.text)
+        m_caption = *design.text;
+    Control::_SetProperties(design);
+}
+
+void BevelButton::MouseDown(int /*x*/, int /*y*/) { Raise("Action"); }
+
+void PushButton::_SetProperties(const DesignProperties& design)
+{
+    if (design.text)
+        m_caption = *design.text;
+    if (design.isDefault)
+        m_default = *design.isDefault;
+    Control::_SetProperties(design);
+}
+
+void PushButton::SetCaption(const std::string& caption)
+{
+    m_caption = caption;
+    Changed();
+}
+
+void PushButton::MouseDown(int x, int y)
+{
+    Control::MouseDown(x, y);
+    Raise("Action");
+}
+
+// ---- TabPanel ---------------------------------------------------------------
+
+void TabPanel::_SetProperties(const DesignProperties& design)
+{
+    if (!design.items.empty())
+        m_tabs = design.items;
+    Control::_SetProperties(design);
+}
+
+void TabPanel::SetValue(int value)
+{
+    if (value < 0 || value >= static_cast<int>(m_tabs.size()) || value == m_value)
+        return;
+    m_value = value;
+    Changed();
+    if (Owner())
+        Owner()->PageChanged();
+    Raise("Change");
+}
+
+// ---- Listbox ----------------------------------------------------------------
+
+void Listbox::_SetProperties(const DesignProperties& design)
+{
+    if (design.columnCount)
+        m_columnCount = std::max(1, *design.columnCount);
+    Control::_SetProperties(design);
+}
+
+bool Listbox::ValidCell(int row, int column) const
+{
+    return row >= 0 && row < ListCount() && column >= 0 && column < m_columnCount;
+}
+
+void Listbox::DeleteAllRows()
+{
+    m_rows.clear();
+    m_selectedRow = -1;
+    m_scrollPosition = 0;
+    Changed();
+}
+
+void Listbox::AddRow(const std::string& text)
+{
+    Row row;
+    row.cells.assign(static_cast<std::size_t>(m_columnCount), std::string());
+    row.bold.assign(static_cast<std::size_t>(m_columnCount), false);
+    row.cells[0] = text;
+    m_rows.push_back(std::move(row));
+    Changed();
+}
+
+std::string Listbox::Cell(int row, int column) const
+{
+    return ValidCell(row, column) ? m_rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]
+                                  : std::string();
+}
+
+void Listbox::SetCell(int row, int column, const std::string& text)
+{
+    if (!ValidCell(row, column))
+        return;
+    m_rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)] = text;
+    Changed();
+}
+
+bool Listbox::CellBold(int row, int column) const
+{
+    return ValidCell(row, column) && m_rows[static_cast<std::size_t>(row)].bold[static_cast<std::size_t>(column)];
+}
+
+void Listbox::SetCellBold(int row, int column, bool bold)
+{
+    if (!ValidCell(row, column))
+        return;
+    m_rows[static_cast<std::size_t>(row)].bold[static_cast<std::size_t>(column)] = bold;
+    Changed();
+}
+
+void Listbox::SetSelected(int row, bool selected)
+{
+    if (row < 0 || row >= ListCount())
+        return;
+    if (selected)
+        m_selectedRow = row;
+    else if (m_selectedRow == row)
+        m_selectedRow = -1;
+    Changed();
+}
+
+void Listbox::SetScrollPosition(int row)
+{
+    m_scrollPosition = std::clamp(row, 0, std::max(0, ListCount() - 1));
+    Changed();
+}
+
+Graphics Listbox::PaintCellBackground(int row, int column, int width, int height)
+{
+    Graphics g(width, height);
+    EventArgs args;
+    args.graphics = &g;
+    args.row = row;
+    args.column = column;
+    Raise("CellBackgroundPaint", args);
+    return g;
+}
+
+void Listbox::ClickCell(int row, int column, int x, int y)
+{
+    SetFocus();
+    EventArgs args;
+    args.row = row;
+    args.column = column;
+    args.x = x;
+    args.y = y;
+    if (!Raise("CellClick", args))
+        SetSelected(row, true);
+}
+
+} // namespace fw

@@ -1,0 +1,47 @@
+#pragma once
+
+// Menu items form a tree: the menu bar holds the menus, a menu its items.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class MenuItem {
+public:
+    MenuItem() = default;
+    virtual ~MenuItem() = default;
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
+
+    std::string Name;
+    std::string Text;
+    // "Cmd+" and a key, or empty.
+    std::string KeyboardShortcut;
+    bool AutoEnable = false;
+    bool Enabled = false;
+
+    // Adds the item as the last child; the tree owns it from then on.
+    MenuItem& Append(std::unique_ptr<MenuItem> item);
+    // The direct child of that name, or nullptr.
+    MenuItem* Child(const std::string& name) const;
+    // The item of that name anywhere below this one, or nullptr.
+    MenuItem* _Lookup(const std::string& name) const;
+
+    const std::vector<std::unique_ptr<MenuItem>>& Children() const { return m_children; }
+    bool IsSeparator() const { return Text == "-"; }
+
+private:
+    std::vector<std::unique_ptr<MenuItem>> m_children;
+};
+
+// Choosing it quits the application.
+class QuitMenuItem : public MenuItem {};
+
+// The application's About command.
+class AppleMenuItem : public MenuItem {};
+
+class MenuBar : public MenuItem {};
+
+} // namespace fw

@@ -1,0 +1,50 @@
+#include "system.h"
+
+#include <chrono>
+
+namespace fw {
+
+namespace {
+
+std::function<std::int32_t()>& TickSource()
+{
+    static std::function<std::int32_t()> source;
+    return source;
+}
+
+std::function<void(const std::string&)>& URLHandler()
+{
+    static std::function<void(const std::string&)> handler;
+    return handler;
+}
+
+std::int32_t MonotonicTicks()
+{
+    using namespace std::chrono;
+    static const steady_clock::time_point start = steady_clock::now();
+    auto elapsed = duration_cast<milliseconds>(steady_clock::now() - start).count();
+    return static_cast<std::int32_t>(elapsed * 60 / 1000);
+}
+
+} // namespace
+
+std::int32_t Ticks()
+{
+    return TickSource() ? TickSource()() : MonotonicTicks();
+}
+
+void SetTickSource(std::function<std::int32_t()> source) { TickSource() = std::move(source); }
+
+void ShowURL(const std::string& url)
+{
+    // The view installs the desktop's handler; headless, links go nowhere.
+    if (URLHandler())
+        URLHandler()(url);
+}
+
+void SetURLHandler(std::function<void(const std::string&)> handler)
+{
+    URLHandler() = std::move(handler);
+}
+
+} // namespace fw

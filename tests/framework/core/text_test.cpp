@@ -1,0 +1,135 @@
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <limits>
+
+namespace {
+
+struct NumberCase {
+    const char* text;
+    double value;
+};
+
+TEST(Val, ReadsTheNumberAtTheStartAndIgnoresTheRest)
+{
+    const NumberCase cases[] = {
+        {"+3.16 semi", 3.16}, {"120 ", 120},    {"120", 120},     {"", 0},
+        {"abc", 0},           {"-24.5", -24.5}, {".5", 0.5},      {"  42", 42},
+        {"1.2.3", 1.2},       {"-", 0},         {"+", 0},         {"12abc", 12},
+        {"1e3", 1000},        {"2e", 2},        {"0.00", 0},      {"44100", 44100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_DOUBLE_EQ(fw::Val(c.text), c.value);
+        EXPECT_DOUBLE_EQ(fw::CDbl(c.text), c.value);
+    }
+}
+
+TEST(Val, IgnoresTheUsersLocale)
+{
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    std::string saved = previous ? previous : "C";
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+        std::setlocale(LC_ALL, "C.UTF-8");
+    EXPECT_DOUBLE_EQ(fw::Val("120.5"), 120.5);
+    EXPECT_EQ(fw::Str(120.5), "120.5");
+    EXPECT_EQ(fw::Format(120.5, "###.00"), "120.50");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(Val, HugeAndTinyNumbersDoNotFail)
+{
+    EXPECT_EQ(fw::Val("1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(fw::Val("1e-400"), 0.0);
+    EXPECT_EQ(fw::Val(std::string(400, '9')), std::numeric_limits<double>::infinity());
+}
+
+struct StrCase {
+    double value;
+    const char* text;
+};
+
+TEST(Str, WholeNumbersHaveNoPointAndFractionsNoTrailingZeros)
+{
+    const StrCase cases[] = {
+        {1, "1"},         {44100, "44100"}, {-5, "-5"},   {0, "0"},       {-0.0, "0"},
+        {180.18, "180.18"}, {1.5, "1.5"},   {29.97, "29.97"}, {0.5, "0.5"}, {-0.25, "-0.25"},
+        {0.1 + 0.2, "0.3"}, {120, "120"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(fw::Str(c.value), c.text);
+        EXPECT_DOUBLE_EQ(fw::Val(fw::Str(c.value)), c.value == 0.1 + 0.2 ? 0.3 : c.value);
+    }
+    EXPECT_EQ(fw::Str(std::int32_t{44100}), "44100");
+    EXPECT_EQ(fw::Str(std::int32_t{-1}), "-1");
+}
+
+TEST(Str, VeryLargeNumbersReadBack)
+{
+    double big = 1e20;
+    EXPECT_DOUBLE_EQ(fw::Val(fw::Str(big)), big);
+}
+
+struct FormatCase {
+    double value;
+    const char* pattern;
+    const char* text;
+};
+
+TEST(Format, FollowsItsPattern)
+{
+    const FormatCase cases[] = {
+        {240000.0 / 21, "####.00", "11428.57"},
+        {120.0 / 140, "###.00%", "85.71%"},
+        {140.0 / 120, "###.00%", "116.67%"},
+        {2.668709, "+##.00", "+2.67"},
+        {-2.668709, "+##.00", "-2.67"},
+        {2.67, "+##", "+3"},
+        {-33.0, "+##", "-33"},
+        {0.5, "####.00", "0.50"},
+        {1.0 / 3, "####.00", "0.33"},
+        {0, "###.00", "0.00"},
+        {0, "########", "0"},
+        {0, "+##", "0"},
+        {-0.3, "+##", "0"},
+        {-0.001, "+##.00", "0.00"},
+        {5424.8, "#######", "5425"},
+        {2.675, "###.00", "2.68"},
+        {0.125, "###.00", "0.13"},
+        {99.995, "###.00", "100.00"},
+        {1.9999999, "###.00%", "200.00%"},
+        {12.00000085, "+##.00", "+12.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + " " + c.text);
+        EXPECT_EQ(fw::Format(c.value, c.pattern), c.text);
+    }
+}
+
+TEST(Format, NonFiniteValuesShowAWordNotGarbage)
+{
+    EXPECT_EQ(fw::Format(std::numeric_limits<double>::infinity(), "####.00"), "INF");
+    EXPECT_EQ(fw::Format(-std::numeric_limits<double>::infinity(), "+##"), "-INF");
+    EXPECT_EQ(fw::Format(std::numeric_limits<double>::quiet_NaN(), "###.00%"), "NAN");
+}
+
+TEST(ToInteger, DropsTheFractionTowardZeroAndSaturates)
+{
+    EXPECT_EQ(fw::ToInteger(5424.8), 5424);
+    EXPECT_EQ(fw::ToInteger(-5424.8), -5424);
+    EXPECT_EQ(fw::ToInteger(1e12), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(fw::ToInteger(-1e12), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(fw::ToInteger(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+TEST(Len, CountsCharactersNotBytes)
+{
+    EXPECT_EQ(fw::Len(""), 0);
+    EXPECT_EQ(fw::Len("120"), 3);
+    EXPECT_EQ(fw::Len("\xC3\xA9t\xC3\xA9"), 3);
+}
+
+} // namespace
