@@ -1,0 +1,54 @@
+#pragma once
+
+#include "window.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+struct ControlRow;
+
+// The main window: seven tabs of calculators. Its calculators and their
+// handlers live in calculators/, one unit per tab; its layout, tab switching
+// and window events in mainwindow/.
+class Cadenzo : public fw::Window {
+public:
+    Cadenzo();
+    ~Cadenzo() override;
+
+    // Tap time stamps in ticks, the newest at index 32; 0 marks an empty place.
+    std::unique_ptr<std::array<std::int32_t, 33>> taptimer;
+    // True exactly while the Tap tab is the prepared tab: the space bar taps.
+    bool tapactived = false;
+    // The tempo carried from tab to tab, in beats per minute; 0 for none.
+    double tempoglobal = 0.0;
+    // Samples field with the focus: 1 tempo5, 2 loopl, 3 loopms, 0 none.
+    std::int32_t curseursample = 0;
+    // Samples field that drives the conversion, numbered as curseursample.
+    std::int32_t curseurentry = 0;
+    // The previous tap-tempo reading, as a whole number.
+    std::int32_t tempstable = 0;
+    // Tap-tempo readings in a row within 2 beats per minute of the previous.
+    std::int32_t countstable = 0;
+    // Delay field in charge: 0 tempo3, N the cell noteN.
+    std::int32_t curseurdelay = 0;
+
+    // Window events.
+    void Layout() override;
+    void CreateControls() override;
+    void Open() override;
+    void Close() override;
+
+    void _CreateControls0();
+    void _CreateControls1();
+    void _CreateControls2();
+
+    // Creates one control completely before the next is begun: instance,
+    // name, Strings text or picture, design values, Select all handler,
+    // events. Binding last means building the window computes nothing.
+    void CreateControl(const ControlRow& row);
+};
+
+// The single main window, created on first use.
+class Cadenzo& Cadenzo();
