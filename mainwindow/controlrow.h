@@ -42,7 +42,7 @@ struct ControlRow {
     std::string (*strings)() = nullptr;
     // The picture a canvas shows as its backdrop.
     fw::PicturePtr (*picture)() = nullptr;
-    std::vector<EventBinding> events;
+    std::vector<EventBinding> events{};
 };
 
 // Adapts a handler method of the window to an event, whatever its signature:

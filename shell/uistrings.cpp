@@ -13,7 +13,7 @@ struct Constant {
     const char* key;
     const char* english;
     bool lookedUp = false;
-    std::string kept;
+    std::string kept{};
 };
 
 enum Id {

@@ -40,33 +40,34 @@ using MenuHandler = std::function<bool()>;
 enum class Align { Default, Left, Center, Right };
 
 // Design values of one control; a value left empty keeps the class default.
+// Every member has an initialiser, so rows may name only the values they set.
 struct DesignProperties {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-    int page = 0;            // TabPanelIndex: 0 on the window, N on page N
-    std::string parent;      // InitialParent, empty for none
-    std::optional<std::string> text; // text or caption
-    std::optional<std::string> fontName;
-    std::optional<int> fontSize; // 0: the platform's default size
-    std::optional<bool> bold;
-    std::optional<Align> align;
-    std::optional<Color> textColor;
-    std::optional<Color> backColor;
-    std::optional<bool> multiLine;
-    std::optional<bool> border;
-    std::optional<bool> useFocusRing;
-    std::optional<bool> acceptFocus;
-    std::optional<bool> autoDeactivate;
-    std::optional<bool> value;           // radio button
-    std::vector<std::string> items;      // pop-up items, tab captions
-    std::optional<int> listIndex;        // pop-up menu
-    std::optional<int> columnCount;      // list box
-    std::optional<Color> fillColor;      // rectangle
-    std::optional<int> borderWidth;      // rectangle
-    std::optional<Color> borderColor;    // rectangle: TopLeft and BottomRight
-    std::optional<bool> isDefault;       // push button
+    int page = 0;                           // TabPanelIndex: 0 on the window, N on page N
+    std::string parent{};                   // InitialParent, empty for none
+    std::optional<std::string> text{};      // text or caption
+    std::optional<std::string> fontName{};
+    std::optional<int> fontSize{};          // 0: the platform's default size
+    std::optional<bool> bold{};
+    std::optional<Align> align{};
+    std::optional<Color> textColor{};
+    std::optional<Color> backColor{};
+    std::optional<bool> multiLine{};
+    std::optional<bool> border{};
+    std::optional<bool> useFocusRing{};
+    std::optional<bool> acceptFocus{};
+    std::optional<bool> autoDeactivate{};
+    std::optional<bool> value{};            // radio button
+    std::vector<std::string> items{};       // pop-up items, tab captions
+    std::optional<int> listIndex{};         // pop-up menu
+    std::optional<int> columnCount{};       // list box
+    std::optional<Color> fillColor{};       // rectangle
+    std::optional<int> borderWidth{};       // rectangle
+    std::optional<Color> borderColor{};     // rectangle: TopLeft and BottomRight
+    std::optional<bool> isDefault{};        // push button
 };
 
 struct Font {

@@ -1,0 +1,25 @@
+#include "tabrows.h"
+#include "uistrings.h"
+
+// Tab "Transpose": semitones in; the time stretch that keeps the length out.
+const std::vector<ControlRow>& TransposeRows()
+{
+    static const std::vector<ControlRow> rows = {
+        {.name = "StaticText6", .cls = ControlClass::StaticText,
+         .design = {.left = 34, .top = 207, .width = 100, .height = 17, .page = 2, .parent = "TabPanel1",
+                    .fontName = "Geneva", .fontSize = 10},
+         .strings = Strings::SEMITOTRANSPOSE},
+        {.name = "transpose2", .cls = ControlClass::EditFieldPlus,
+         .design = {.left = 166, .top = 205, .width = 48, .height = 18, .page = 2, .parent = "TabPanel1",
+                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true}},
+        {.name = "Separator2", .cls = ControlClass::Separator,
+         .design = {.left = 30, .top = 229, .width = 192, .height = 4, .page = 2, .parent = "TabPanel1"}},
+        {.name = "StaticText8", .cls = ControlClass::StaticText,
+         .design = {.left = 35, .top = 241, .width = 86, .height = 16, .page = 2, .parent = "TabPanel1",
+                    .text = "Time Stretching :", .fontName = "Geneva", .fontSize = 10}},
+        {.name = "time2", .cls = ControlClass::StaticText,
+         .design = {.left = 159, .top = 241, .width = 52, .height = 16, .page = 2, .parent = "TabPanel1",
+                    .fontName = "Geneva", .fontSize = 10, .align = fw::Align::Right}},
+    };
+    return rows;
+}
