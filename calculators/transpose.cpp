@@ -1,4 +1,6 @@
 #include "tabrows.h"
+#include "tempo.h"
+#include "text.h"
 #include "uistrings.h"
 
 // Tab "Transpose": semitones in; the time stretch that keeps the length out.
@@ -11,7 +13,8 @@ const std::vector<ControlRow>& TransposeRows()
          .strings = Strings::SEMITOTRANSPOSE},
         {.name = "transpose2", .cls = ControlClass::EditFieldPlus,
          .design = {.left = 166, .top = 205, .width = 48, .height = 18, .page = 2, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true}},
+                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true},
+         .events = {{"TextChange", On<&Cadenzo::transpose2_TextChange>()}}},
         {.name = "Separator2", .cls = ControlClass::Separator,
          .design = {.left = 30, .top = 229, .width = 192, .height = 4, .page = 2, .parent = "TabPanel1"}},
         {.name = "StaticText8", .cls = ControlClass::StaticText,
@@ -22,4 +25,16 @@ const std::vector<ControlRow>& TransposeRows()
                     .fontName = "Geneva", .fontSize = 10, .align = fw::Align::Right}},
     };
     return rows;
+}
+
+void Cadenzo::transpose2_TextChange() { transpose(); }
+
+void Cadenzo::transpose()
+{
+    auto x = [this] { return fw::CDbl(fw::ControlAs<fw::EditField>(*this, "transpose2").Text()); };
+    auto& time2 = fw::ControlAs<fw::StaticText>(*this, "time2");
+    if (!(x() < -24) && !(x() > 24) && x() != 0)
+        time2.SetText(fw::Format(fw::Pow(kSemitone, x()), "###.00%"));
+    else
+        time2.SetText("");
 }

@@ -40,6 +40,13 @@ public:
     void Open() override;
     void Close() override;
 
+    // Tempo and Transpose tabs.
+    void tempo1_TextChange();
+    void tempo2_TextChange();
+    void transpose2_TextChange();
+    void tempo();
+    void transpose();
+
     void _CreateControls0();
     void _CreateControls1();
     void _CreateControls2();

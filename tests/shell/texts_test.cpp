@@ -1,0 +1,112 @@
+// The localisable texts: English defaults, one lookup per run, and a real
+// gettext catalogue.
+
+#include "localization.h"
+#include "simuser.h"
+#include "uistrings.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+struct TextCase {
+    std::string (*getter)();
+    const char* key;
+    const char* english;
+};
+
+// A sample that covers the typos, the blanks before colons and the dots.
+const TextCase kSample[] = {
+    {Strings::ORIGINALTEMPO, "Strings.ORIGINALTEMPO", "Original Tempo (BPM) :"},
+    {Strings::LOOPLENGTHMS, "Strings.LOOPLENGTHMS", "Loop Length In Ms :"},
+    {Strings::ABOUT, "Strings.ABOUT", "About Cadenzo..."},
+    {Strings::DELETE, "Strings.DELETE", "Delete"},
+    {Strings::SELECTALL, "Strings.SELECTALL", "Select all"},
+    {Strings::TAPCOPYGLOBAL, "Strings.TAPCOPYGLOBAL", "Copy to global tempo"},
+    {Strings::HELP3, "Strings.HELP3",
+     "Enter the tempo of your song in BPM to get the delay in ms or the frequency to use with LFO "
+     "or other hertz paramters to synchronise with your song. You can directly enter a number into "
+     "the cells to obtain the tempo."},
+    {Strings::HELP6, "Strings.HELP6",
+     "Enter the diapason (default A3=440 Hz) to obtain notes frequancies. To show the reference "
+     "note, click on any cell."},
+    {Strings::HELP7, "Strings.HELP7",
+     "You can add or substract two SMPTE codes, or convert one code like 90m 24s 20f to obtain 1h "
+     "30m 24s 20f"},
+};
+
+class Texts : public testing::Test {
+protected:
+    void SetUp() override { Strings::ForgetLookups(); }
+    void TearDown() override
+    {
+        fw::SetLocalizedStringSource(nullptr);
+        Strings::ForgetLookups();
+    }
+};
+
+TEST_F(Texts, WithoutATranslationEachTextIsItsEnglishDefaultAskedByItsKey)
+{
+    std::map<std::string, std::string> asked;
+    fw::SetLocalizedStringSource([&](const std::string& key, const std::string& english) {
+        asked[key] = english;
+        return english;
+    });
+    for (const auto& c : kSample) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(c.getter(), c.english);
+        EXPECT_EQ(asked[c.key], c.english);
+    }
+}
+
+TEST_F(Texts, EachTextIsLookedUpOncePerRunEvenWhenTheTranslationChanges)
+{
+    int lookups = 0;
+    std::string translation = "Neues Tempo";
+    fw::SetLocalizedStringSource([&](const std::string&, const std::string&) {
+        ++lookups;
+        return translation;
+    });
+    EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo");
+    translation = "Nouveau tempo";
+    EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo");
+    EXPECT_EQ(lookups, 1);
+}
+
+TEST_F(Texts, AnEmptyTranslationIsShownEmpty)
+{
+    SimUser user;
+    fw::SetLocalizedStringSource([](const std::string& key, const std::string& english) {
+        return key == "Strings.NEWTEMPO" ? std::string() : english;
+    });
+    user.Start();
+    EXPECT_EQ(user.Text("StaticText2"), "");
+    EXPECT_EQ(user.Text("StaticText1"), "Original Tempo (BPM) :");
+}
+
+TEST_F(Texts, TheCreditLinesNameTheProgramOnOneShortLineEach)
+{
+    for (const std::string& line : {Strings::CREDITS1(), Strings::CREDITS2()}) {
+        EXPECT_FALSE(line.empty());
+        EXPECT_EQ(line.find('\n'), std::string::npos);
+        EXPECT_LE(line.size(), 70u);
+    }
+    EXPECT_NE(Strings::CREDITS1().find("Cadenzo"), std::string::npos);
+}
+
+TEST_F(Texts, AGettextCatalogueTranslatesWhatItHoldsAndNothingElse)
+{
+    fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
+    ::setenv("LANGUAGE", "de", 1);
+    std::setlocale(LC_MESSAGES, "C.UTF-8");
+    EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo (BPM) :");
+    EXPECT_EQ(Strings::SELECTALL(), "Alles auswählen");
+    EXPECT_EQ(Strings::ORIGINALTEMPO(), "Original Tempo (BPM) :");
+    ::unsetenv("LANGUAGE");
+}
+
+} // namespace

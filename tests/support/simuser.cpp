@@ -1,0 +1,278 @@
+#include "simuser.h"
+
+#include "application.h"
+#include "localization.h"
+#include "menu.h"
+#include "startup.h"
+#include "system.h"
+#include "text.h"
+#include "window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Pictures of the right sizes without a toolkit: the layout only keeps them.
+class FakeResources : public fw::ResourceFork {
+public:
+    fw::PicturePtr GetPicture(int id) override
+    {
+        switch (id) {
+        case 168: return Make(400, 158);
+        case 169:
+        case 170:
+        case 171: return Make(41, 22);
+        case 172: return Make(193, 105);
+        default: return nullptr;
+        }
+    }
+
+private:
+    static fw::PicturePtr Make(int width, int height)
+    {
+        auto picture = std::make_shared<fw::Picture>();
+        picture->width = width;
+        picture->height = height;
+        return picture;
+    }
+};
+
+std::unique_ptr<fw::ResourceFork> MakeFakeResources() { return std::make_unique<FakeResources>(); }
+
+} // namespace
+
+SimUser::SimUser()
+{
+    ResetRun();
+    std::string pattern = (fs::temp_directory_path() / "cadenzo-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a temporary folder");
+    m_configHome = pattern;
+    ::setenv("XDG_CONFIG_HOME", m_configHome.c_str(), 1);
+    fw::SetTickSource([this] { return m_ticks; });
+    fw::SetURLHandler([this](const std::string& url) { m_links.push_back(url); });
+    fw::SetResourceForkFactory(&MakeFakeResources);
+    fw::SetLocalizedStringSource(nullptr);
+}
+
+SimUser::~SimUser()
+{
+    ResetRun();
+    fw::SetTickSource(nullptr);
+    fw::SetURLHandler(nullptr);
+    fw::SetResourceForkFactory(nullptr);
+    std::error_code ec;
+    fs::remove_all(m_configHome, ec);
+}
+
+fs::path SimUser::PrefsFilePath() const { return m_configHome / "Cadenzo Prefs"; }
+
+void SimUser::WritePrefsFile(const std::array<std::int32_t, 8>& values) const
+{
+    std::vector<std::uint8_t> bytes;
+    for (std::int32_t value : values) {
+        auto bits = static_cast<std::uint32_t>(value);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.push_back(static_cast<std::uint8_t>(bits >> shift));
+    }
+    WritePrefsFileBytes(bytes);
+}
+
+void SimUser::WritePrefsFileBytes(const std::vector<std::uint8_t>& bytes) const
+{
+    std::ofstream out(PrefsFilePath(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> SimUser::PrefsFileBytes() const
+{
+    std::ifstream in(PrefsFilePath(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::array<std::int32_t, 8> SimUser::PrefsFileValues() const
+{
+    std::vector<std::uint8_t> bytes = PrefsFileBytes();
+    bytes.resize(32, 0);
+    std::array<std::int32_t, 8> values{};
+    for (std::size_t i = 0; i < 8; ++i) {
+        std::uint32_t bits = 0;
+        for (std::size_t b = 0; b < 4; ++b)
+            bits = (bits << 8) | bytes[4 * i + b];
+        values[i] = static_cast<std::int32_t>(bits);
+    }
+    return values;
+}
+
+void SimUser::Start()
+{
+    StartUp();
+    fw::RuntimeStartLoop();
+    m_started = true;
+}
+
+void SimUser::Restart()
+{
+    ResetRun();
+    m_started = false;
+    Start();
+}
+
+void SimUser::Quit()
+{
+    if (!ChooseMenuItem("FileQuit"))
+        ADD_FAILURE() << "File > Quit is not available";
+}
+
+void SimUser::CloseWindow() { Window().CloseWindow(); }
+
+bool SimUser::Running() const { return m_started && !fw::RuntimeQuitting(); }
+
+class Cadenzo& SimUser::Window() const
+{
+    auto* window = dynamic_cast<class Cadenzo*>(fw::_GetImplicitWindow("Cadenzo"));
+    if (window == nullptr)
+        throw std::runtime_error("the main window is not open");
+    return *window;
+}
+
+fw::Control& SimUser::Control(const std::string& name) const
+{
+    fw::Control* control = Window().ControlByName(name);
+    if (control == nullptr)
+        throw std::runtime_error("no control named " + name);
+    return *control;
+}
+
+fw::Control& SimUser::Visible(const std::string& name) const
+{
+    fw::Control& control = Control(name);
+    if (!control.Shown())
+        throw std::runtime_error("the user cannot see " + name);
+    return control;
+}
+
+void SimUser::Click(const std::string& name) { Visible(name).MouseDown(1, 1); }
+
+void SimUser::Type(const std::string& text)
+{
+    for (char c : text)
+        PressKey(std::string(1, c));
+}
+
+void SimUser::TypeInto(const std::string& name, const std::string& text)
+{
+    Click(name);
+    auto& field = Get<fw::EditField>(name);
+    field.SetSelStart(0);
+    field.SetSelLength(fw::Len(field.Text()));
+    if (text.empty())
+        PressKey("\b");
+    else
+        Type(text);
+}
+
+void SimUser::Backspace(int times)
+{
+    for (int i = 0; i < times; ++i)
+        PressKey("\b");
+}
+
+void SimUser::PressKey(const std::string& key)
+{
+    fw::Window* front = fw::FrontWindow();
+    if (front == nullptr)
+        throw std::runtime_error("no window to type into");
+    front->PressKey(key);
+}
+
+void SimUser::TabInto(const std::string& name)
+{
+    auto& field = dynamic_cast<fw::EditField&>(Visible(name));
+    field.SetFocus();
+    field.SetSelStart(0);
+    field.SetSelLength(fw::Len(field.Text()));
+}
+
+void SimUser::ChooseTab(const std::string& caption)
+{
+    auto& panel = Get<fw::TabPanel>("TabPanel1");
+    const auto& tabs = panel.Tabs();
+    for (std::size_t i = 0; i < tabs.size(); ++i) {
+        if (tabs[i] == caption) {
+            panel.SetValue(static_cast<int>(i));
+            return;
+        }
+    }
+    throw std::runtime_error("no tab " + caption);
+}
+
+void SimUser::ChoosePopupItem(const std::string& name, const std::string& item)
+{
+    auto& popup = dynamic_cast<fw::PopupMenu&>(Visible(name));
+    const auto& items = popup.Items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == item) {
+            popup.SetListIndex(static_cast<int>(i));
+            return;
+        }
+    }
+    throw std::runtime_error("no item " + item + " in " + name);
+}
+
+bool SimUser::ChooseMenuItem(const std::string& itemName) { return fw::ChooseMenuItem(itemName); }
+
+bool SimUser::PressShortcut(const std::string& shortcut) { return fw::ChooseShortcut(shortcut); }
+
+bool SimUser::MenuItemEnabled(const std::string& itemName)
+{
+    fw::UpdateMenuItems();
+    fw::Application* app = fw::_GetAppObject();
+    fw::MenuItem* item = app && app->MenuBar() ? app->MenuBar()->_Lookup(itemName) : nullptr;
+    if (item == nullptr)
+        throw std::runtime_error("no menu item " + itemName);
+    return item->Enabled;
+}
+
+void SimUser::HoverEnter(const std::string& name) { Visible(name).MouseEnter(); }
+
+void SimUser::HoverExit(const std::string& name) { Visible(name).MouseExit(); }
+
+void SimUser::ClickCell(const std::string& listName, int row, int column)
+{
+    dynamic_cast<fw::Listbox&>(Visible(listName)).ClickCell(row, column);
+}
+
+void SimUser::AdvanceClock(std::int32_t ticks) { m_ticks += ticks; }
+
+std::string SimUser::Text(const std::string& name) const
+{
+    fw::Control& control = Control(name);
+    if (auto* label = dynamic_cast<fw::StaticText*>(&control))
+        return label->Text();
+    if (auto* field = dynamic_cast<fw::EditField*>(&control))
+        return field->Text();
+    if (auto* button = dynamic_cast<fw::PushButton*>(&control))
+        return button->Caption();
+    if (auto* bevel = dynamic_cast<fw::BevelButton*>(&control))
+        return bevel->Caption();
+    if (auto* radio = dynamic_cast<fw::RadioButton*>(&control))
+        return radio->Caption();
+    throw std::runtime_error(name + " shows no text");
+}
+
+bool SimUser::Shown(const std::string& name) const { return Control(name).Shown(); }
+
+std::string SimUser::FocusedName() const
+{
+    fw::Control* focus = Window().Focus();
+    return focus ? focus->Name() : std::string();
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+// The simulated user: starts the whole program headless on the framework's
+// core, with a fresh preferences folder and a clock the test advances, and
+// uses it as a person does: clicks, types one key at a time, chooses tabs,
+// pop-up items and menu items, hovers, quits. A control the user cannot see
+// cannot be clicked or typed into: trying it fails the test.
+//
+//   SimUser user;                       // first start, no preferences file
+//   user.Start();
+//   user.TypeInto("tempo1", "120");     // "1", "12", "120": three TextChange
+//   EXPECT_EQ(user.Text("time1"), "");
+//   user.Quit();
+//   EXPECT_EQ(user.PrefsFileBytes().size(), 32u);
+
+#include "cadenzo.h"
+#include "control.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class SimUser {
+public:
+    SimUser();
+    ~SimUser();
+    SimUser(const SimUser&) = delete;
+    SimUser& operator=(const SimUser&) = delete;
+
+    // ---- The preferences file, before Start or after Quit ----
+    std::filesystem::path PrefsFilePath() const;
+    void WritePrefsFile(const std::array<std::int32_t, 8>& values) const;
+    void WritePrefsFileBytes(const std::vector<std::uint8_t>& bytes) const;
+    std::vector<std::uint8_t> PrefsFileBytes() const;
+    // The eight values, big-endian as the file holds them.
+    std::array<std::int32_t, 8> PrefsFileValues() const;
+
+    // ---- Running ----
+    // Starts the program: start-up, then the open events of the event loop.
+    void Start();
+    // Ends this run and starts the program again on the same preferences.
+    void Restart();
+    // File > Quit.
+    void Quit();
+    // Closes the main window with its close box.
+    void CloseWindow();
+    bool Running() const;
+
+    class Cadenzo& Window() const;
+    fw::Control& Control(const std::string& name) const;
+    template <class T>
+    T& Get(const std::string& name) const
+    {
+        return fw::ControlAs<T>(Window(), name);
+    }
+
+    // ---- Input ----
+    // A click: a field takes the focus with the caret at its end; a button,
+    // radio button, canvas or label gets its mouse-down.
+    void Click(const std::string& name);
+    // Keystrokes into whatever has the focus, one character at a time.
+    void Type(const std::string& text);
+    // Clicks the field, selects its whole text and types over it, one key at
+    // a time; an empty text deletes the selection.
+    void TypeInto(const std::string& name, const std::string& text);
+    void Backspace(int times = 1);
+    // A key: " " for the space bar, "\b" for backspace.
+    void PressKey(const std::string& key);
+    // The Tab key's effect: the field takes the focus, its text selected.
+    void TabInto(const std::string& name);
+    void ChooseTab(const std::string& caption);
+    void ChoosePopupItem(const std::string& name, const std::string& item);
+    // A menu item by name, as the user picks it: false when it is disabled.
+    bool ChooseMenuItem(const std::string& itemName);
+    // A shortcut such as "Cmd+A".
+    bool PressShortcut(const std::string& shortcut);
+    bool MenuItemEnabled(const std::string& itemName);
+    void HoverEnter(const std::string& name);
+    void HoverExit(const std::string& name);
+    void ClickCell(const std::string& listName, int row, int column);
+
+    // ---- The clock and the outside world ----
+    void AdvanceClock(std::int32_t ticks);
+    std::int32_t Now() const { return m_ticks; }
+    const std::vector<std::string>& OpenedLinks() const { return m_links; }
+
+    // ---- Reading what the window shows ----
+    // The text of a label or field, or the caption of a button.
+    std::string Text(const std::string& name) const;
+    bool Shown(const std::string& name) const;
+    std::string FocusedName() const;
+
+private:
+    fw::Control& Visible(const std::string& name) const;
+
+    std::filesystem::path m_configHome;
+    std::int32_t m_ticks = 0;
+    std::vector<std::string> m_links;
+    bool m_started = false;
+};
