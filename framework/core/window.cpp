@@ -4,6 +4,12 @@
 
 namespace fw {
 
+Window::~Window()
+{
+    if (m_observer)
+        m_observer->WindowDestroyed(*this);
+}
+
 void Window::Construct(const std::string& className)
 {
     m_className = className;

@@ -24,6 +24,8 @@ public:
     virtual void WindowChanged(Window& window) = 0;
     virtual void FocusChanged(Window& window) = 0;
     virtual void WindowClosed(Window& window) = 0;
+    // The window object is going away (a closed one too): forget it.
+    virtual void WindowDestroyed(Window& /*window*/) {}
 };
 
 struct WindowDesign {
@@ -41,7 +43,7 @@ struct WindowDesign {
 class Window {
 public:
     Window() = default;
-    virtual ~Window() = default;
+    virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 

@@ -1,0 +1,179 @@
+#include "platform.h"
+
+#include "application.h"
+#include "clipboard.h"
+#include "convert.h"
+#include "graphics.h"
+#include "guard.h"
+#include "system.h"
+#include "windowview.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QUrl>
+
+#include <cstdlib>
+#include <vector>
+
+namespace fwqt {
+
+class EventLoop final : public fw::EventLoop {
+public:
+    void Exec() override
+    {
+        // An exception kept before the loop ran would otherwise wait for the next one.
+        if (std::exception_ptr error = TakeException())
+            std::rethrow_exception(error);
+        QApplication::exec();
+        if (std::exception_ptr error = TakeException())
+            std::rethrow_exception(error);
+    }
+
+    void Exit() override { QCoreApplication::exit(0); }
+};
+
+class ViewFactory final : public fw::ViewFactory {
+public:
+    ~ViewFactory() override
+    {
+        for (const QPointer<WindowView>& view : m_views)
+            delete view.data();
+    }
+
+    void WindowCreated(fw::Window& window) override
+    {
+        std::erase_if(m_views, [](const QPointer<WindowView>& view) { return view.isNull(); });
+        m_views.emplace_back(new WindowView(window));
+    }
+
+private:
+    std::vector<QPointer<WindowView>> m_views;
+};
+
+namespace {
+
+// Picture N is the embedded file ":/pictures/N.png".
+class ResourceFork final : public fw::ResourceFork {
+public:
+    fw::PicturePtr GetPicture(int id) override
+    {
+        QFile file(QStringLiteral(":/pictures/%1.png").arg(id));
+        if (!file.open(QIODevice::ReadOnly))
+            return nullptr;
+        QByteArray bytes = file.readAll();
+        QSize size = QImage::fromData(bytes, "PNG").size();
+        if (size.isEmpty())
+            return nullptr;
+        auto picture = std::make_shared<fw::Picture>();
+        picture->width = size.width();
+        picture->height = size.height();
+        picture->data.assign(bytes.begin(), bytes.end());
+        return picture;
+    }
+};
+
+std::unique_ptr<fw::ResourceFork> NewResourceFork() { return std::make_unique<ResourceFork>(); }
+
+// "Cmd+W" for Control+W, as the core names shortcuts; empty for other keys.
+std::string ShortcutName(const QKeyEvent& event)
+{
+    Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier)))
+        return {};
+    int key = event.key();
+    if (key <= 0x20 || key >= 0x7F)
+        return {};
+    bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+    std::string name = (modifiers & Qt::ShiftModifier) && letter ? "Cmd+Shift+" : "Cmd+";
+    return name + static_cast<char>(key);
+}
+
+bool HasShortcut(const fw::MenuItem& parent, const std::string& shortcut)
+{
+    for (const auto& child : parent.Children())
+        if (child->KeyboardShortcut == shortcut || HasShortcut(*child, shortcut))
+            return true;
+    return false;
+}
+
+} // namespace
+
+// Every key press of the application passes here first, once, at the widget
+// that has its window's focus.
+class KeyRouter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr)
+            return false;
+        QWidget* focus = widget->window()->focusWidget();
+        if (widget != focus && !(focus == nullptr && widget->isWindow()))
+            return false;
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        // A menu's shortcut never reaches the widget, even when the item is off,
+        // so a field's own Control+C cannot bypass the core.
+        std::string shortcut = ShortcutName(key);
+        fw::Application* app = fw::_GetAppObject();
+        if (!shortcut.empty() && app != nullptr && app->MenuBar() != nullptr
+            && HasShortcut(*app->MenuBar(), shortcut)) {
+            Guard([&shortcut] { fw::ChooseShortcut(shortcut); });
+            return true;
+        }
+        if (auto* view = dynamic_cast<WindowView*>(widget->window()))
+            return view->RouteKey(widget, key);
+        return false;
+    }
+};
+
+Platform::Platform(int& argc, char** argv)
+    : m_app(std::make_unique<QApplication>(argc, argv)), m_loop(std::make_unique<EventLoop>()),
+      m_views(std::make_unique<ViewFactory>()), m_keys(std::make_unique<KeyRouter>())
+{
+    // Closing the last window is the program's business, not Qt's.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    m_app->installEventFilter(m_keys.get());
+    fw::SetEventLoop(m_loop.get());
+    fw::SetViewFactory(m_views.get());
+    fw::SetResourceForkFactory(&NewResourceFork);
+    fw::Clipboard::Connect([] { return ToUtf8(QGuiApplication::clipboard()->text()); },
+                           [](const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); });
+    fw::SetURLHandler([](const std::string& url) { QDesktopServices::openUrl(QUrl(ToQString(url))); });
+}
+
+Platform::~Platform()
+{
+    fw::SetURLHandler(nullptr);
+    fw::Clipboard::Connect(nullptr, nullptr);
+    fw::SetResourceForkFactory(nullptr);
+    fw::SetViewFactory(nullptr);
+    fw::SetEventLoop(nullptr);
+    m_app->removeEventFilter(m_keys.get());
+    m_keys.reset();
+    // The windows go before the application that owns their resources.
+    m_views.reset();
+    m_loop.reset();
+    m_app.reset();
+}
+
+bool Platform::HasDisplay()
+{
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0')
+            return true;
+    }
+    return false;
+}
+
+} // namespace fwqt

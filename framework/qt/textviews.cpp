@@ -1,0 +1,170 @@
+// Views of the text controls: labels and edit fields.
+
+#include "controlview.h"
+#include "controlviews.h"
+#include "convert.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <utility>
+
+namespace fwqt {
+
+namespace {
+
+Qt::Alignment Horizontal(fw::Align align)
+{
+    switch (align) {
+    case fw::Align::Center:
+        return Qt::AlignHCenter;
+    case fw::Align::Right:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+void SetColor(QWidget& widget, QPalette::ColorRole role, fw::Color color)
+{
+    QPalette palette = widget.palette();
+    if (palette.color(role) == ToQColor(color))
+        return;
+    palette.setColor(role, ToQColor(color));
+    widget.setPalette(palette);
+}
+
+class StaticTextView final : public ControlView {
+public:
+    StaticTextView(WindowView& window, fw::StaticText& control, QWidget* content)
+        : ControlView(window, control, new QLabel(content))
+    {
+        Label().setTextFormat(Qt::PlainText);
+    }
+
+protected:
+    void SyncDetails() override
+    {
+        const auto& text = static_cast<const fw::StaticText&>(*Control());
+        QLabel& label = Label();
+        QString shown = ToQString(text.Text());
+        if (label.text() != shown)
+            label.setText(shown);
+        SetColor(label, QPalette::WindowText, text.TextColor());
+        label.setAlignment(Horizontal(text.TextAlign()) | Qt::AlignTop);
+        label.setWordWrap(text.MultiLine());
+    }
+
+    QFont WidgetFont() const override
+    {
+        const auto& text = static_cast<const fw::StaticText&>(*Control());
+        QFont font = ControlView::WidgetFont();
+        return text.MultiLine() ? font : FittedFont(font, ToQString(text.Text()), Widget()->width());
+    }
+
+    bool WidgetEvent(QObject* /*watched*/, QEvent* event) override { return ReportPointer(event); }
+
+private:
+    QLabel& Label() const { return static_cast<QLabel&>(*Widget()); }
+};
+
+// The field types natively; each edit the user makes becomes one SetText in
+// the core, and the core's caret and selection follow the widget's.
+class EditFieldView final : public ControlView {
+public:
+    EditFieldView(WindowView& window, fw::EditField& control, QWidget* content)
+        : ControlView(window, control, new QLineEdit(content))
+    {
+        // Clipboard edits go through the core's menu items only.
+        Edit().setContextMenuPolicy(Qt::NoContextMenu);
+        connect(&Edit(), &QLineEdit::textEdited, this, [this](const QString& text) { TextEdited(text); });
+        connect(&Edit(), &QLineEdit::selectionChanged, this, [this] { SelectionMoved(); });
+        connect(&Edit(), &QLineEdit::cursorPositionChanged, this, [this] { SelectionMoved(); });
+    }
+
+protected:
+    void SyncDetails() override
+    {
+        const fw::EditField& field = Field();
+        QLineEdit& edit = Edit();
+        edit.setFrame(field.Border());
+        SetColor(edit, QPalette::Base, field.BackColor());
+        SetColor(edit, QPalette::Text, field.TextColor());
+        edit.setAlignment(Horizontal(field.Alignment()) | Qt::AlignVCenter);
+        QString text = ToQString(field.Text());
+        if (edit.text() != text)
+            edit.setText(text);
+        Selection wanted{field.SelStart(), field.SelLength()};
+        if (WidgetSelection() == wanted)
+            return;
+        int from = Utf16Index(text, wanted.first);
+        int to = Utf16Index(text, wanted.first + wanted.second);
+        if (to > from)
+            edit.setSelection(from, to - from);
+        else
+            edit.setCursorPosition(from);
+    }
+
+private:
+    // Start and length, in characters.
+    using Selection = std::pair<int, int>;
+
+    QLineEdit& Edit() const { return static_cast<QLineEdit&>(*Widget()); }
+    fw::EditField& Field() const { return static_cast<fw::EditField&>(*Control()); }
+
+    Selection WidgetSelection() const
+    {
+        const QLineEdit& edit = Edit();
+        QString text = edit.text();
+        bool selected = edit.hasSelectedText();
+        int start = selected ? edit.selectionStart() : edit.cursorPosition();
+        int end = selected ? edit.selectionEnd() : start;
+        int from = CodePointIndex(text, start);
+        return {from, CodePointIndex(text, end) - from};
+    }
+
+    void TextEdited(const QString& text)
+    {
+        if (Mirroring() || Control() == nullptr)
+            return;
+        std::string typed = ToUtf8(text);
+        Selection selection = WidgetSelection();
+        fw::EditField* field = &Field();
+        FromUser([field, &typed, selection] {
+            field->SetText(typed);
+            // A TextChange handler that rewrote the text has placed the caret.
+            if (field->Text() == typed) {
+                field->SetSelStart(selection.first);
+                field->SetSelLength(selection.second);
+            }
+        });
+    }
+
+    void SelectionMoved()
+    {
+        if (Mirroring() || Control() == nullptr)
+            return;
+        fw::EditField* field = &Field();
+        Selection selection = WidgetSelection();
+        if (selection == Selection{field->SelStart(), field->SelLength()})
+            return;
+        FromUser([field, selection] {
+            field->SetSelStart(selection.first);
+            field->SetSelLength(selection.second);
+        });
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ControlView> NewStaticTextView(WindowView& window, fw::StaticText& control, QWidget* content)
+{
+    return std::make_unique<StaticTextView>(window, control, content);
+}
+
+std::unique_ptr<ControlView> NewEditFieldView(WindowView& window, fw::EditField& control, QWidget* content)
+{
+    return std::make_unique<EditFieldView>(window, control, content);
+}
+
+} // namespace fwqt

@@ -1,0 +1,226 @@
+#include "windowview.h"
+
+#include "application.h"
+#include "controlview.h"
+#include "convert.h"
+#include "guard.h"
+#include "menubarview.h"
+#include "reentry.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace fwqt {
+
+WindowView::WindowView(fw::Window& window)
+    : m_window(&window), m_content(new QWidget(this)), m_menus(std::make_unique<MenuBarView>(*menuBar()))
+{
+    Reentry applying(m_applying);
+    setObjectName(ToQString(window.ClassName()));
+    m_content->setAutoFillBackground(true);
+    m_content->setFocusPolicy(Qt::NoFocus);
+    setCentralWidget(m_content);
+    // Creation order is the stacking order: later controls lie on top.
+    for (fw::Control* control : window.Controls())
+        if (auto view = CreateControlView(*this, *control, m_content))
+            m_views.push_back(std::move(view));
+    for (const auto& view : m_views)
+        view->Sync();
+    window.SetObserver(this);
+    m_menus->Build(MenuSource());
+    // Qt gives a window without a focus widget its first field; the core's
+    // choice must be there before the window shows.
+    SyncFocus();
+    SyncWindow();
+}
+
+WindowView::~WindowView() { Detach(); }
+
+ControlView* WindowView::ViewOf(const fw::Control* control) const
+{
+    if (control == nullptr)
+        return nullptr;
+    for (const auto& view : m_views)
+        if (view->Control() == control)
+            return view.get();
+    return nullptr;
+}
+
+void WindowView::Detach()
+{
+    if (m_window == nullptr)
+        return;
+    m_window->SetObserver(nullptr);
+    for (const auto& view : m_views)
+        view->Detach();
+    m_window = nullptr;
+}
+
+void WindowView::SyncWindow()
+{
+    if (m_window == nullptr)
+        return;
+    Reentry applying(m_applying);
+    QString title = ToQString(m_window->Title());
+    if (windowTitle() != title)
+        setWindowTitle(title);
+
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                            | Qt::WindowCloseButtonHint;
+    if (m_window->MaximizeButton())
+        flags |= Qt::WindowMaximizeButtonHint;
+    // Changing the flags hides the window; the visibility below restores it.
+    if (windowFlags() != flags)
+        setWindowFlags(flags);
+
+    QPalette palette = m_content->palette();
+    palette.setColor(QPalette::Window, ToQColor(m_window->BackColor()));
+    m_content->setPalette(palette);
+
+    QSize size(m_window->Width(), m_window->Height());
+    if (m_window->Resizeable()) {
+        m_content->setMinimumSize(size);
+        m_content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        m_content->setFixedSize(size);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    if (size != m_appliedSize) {
+        m_appliedSize = size;
+        adjustSize();
+    }
+
+    QPoint place(m_window->Left(), m_window->Top());
+    if (pos() != place)
+        move(place);
+
+    if (m_window->Visible() && !isVisible()) {
+        show();
+        activateWindow();
+    } else if (!m_window->Visible() && isVisible()) {
+        hide();
+    }
+}
+
+const fw::MenuBar* WindowView::MenuSource() const
+{
+    if (m_window->MenuBar() != nullptr)
+        return m_window->MenuBar();
+    fw::Application* app = fw::_GetAppObject();
+    return app != nullptr ? app->MenuBar() : nullptr;
+}
+
+void WindowView::SyncMenuBar()
+{
+    // The application may get its menu bar after the window was built.
+    if (m_window != nullptr && MenuSource() != m_menus->Source())
+        m_menus->Build(MenuSource());
+}
+
+void WindowView::SyncFocus()
+{
+    if (m_window == nullptr)
+        return;
+    Reentry applying(m_applying);
+    QWidget* target = m_content;
+    if (ControlView* view = ViewOf(m_window->Focus()))
+        target = view->Widget();
+    if (focusWidget() != target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void WindowView::WindowChanged(fw::Window& /*window*/)
+{
+    SyncMenuBar();
+    for (const auto& view : m_views)
+        view->SyncShown();
+    SyncWindow();
+    // A page change may have hidden the widget Qt had focused.
+    SyncFocus();
+}
+
+void WindowView::FocusChanged(fw::Window& /*window*/) { SyncFocus(); }
+
+void WindowView::WindowClosed(fw::Window& /*window*/)
+{
+    Detach();
+    hide();
+    // The close may come from a handler still running inside one of our widgets.
+    deleteLater();
+}
+
+void WindowView::WindowDestroyed(fw::Window& window) { WindowClosed(window); }
+
+void WindowView::UserFocused(ControlView& view, Qt::FocusReason reason)
+{
+    if (m_window == nullptr || Applying())
+        return;
+    // Qt restoring a focus after a window, pop-up or menu was active: the
+    // user chose nothing.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason)
+        return;
+    fw::Control* control = view.Control();
+    Guard([control] { control->SetFocus(); });
+}
+
+bool WindowView::RouteKey(QWidget* receiver, const QKeyEvent& event)
+{
+    if (m_window == nullptr)
+        return false;
+    QString text = event.text();
+    if (text.isEmpty() || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab
+        || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    std::string key = ToUtf8(text);
+    if (auto* field = dynamic_cast<fw::EditField*>(m_window->Focus())) {
+        ControlView* view = ViewOf(field);
+        if (view != nullptr && view->Widget() == receiver) {
+            // The field's KeyDown may refuse the key; otherwise it types natively.
+            bool consumed = false;
+            Guard([&] {
+                fw::EventArgs args;
+                args.key = key;
+                consumed = field->Raise("KeyDown", args);
+            });
+            return consumed;
+        }
+    }
+    fw::Window* window = m_window;
+    Guard([window, &key] { window->PressKey(key); });
+    return true;
+}
+
+void WindowView::closeEvent(QCloseEvent* event)
+{
+    // The core decides: its Close runs, and it tells us when the window is gone.
+    event->ignore();
+    if (fw::Window* window = m_window)
+        Guard([window] { window->CloseWindow(); });
+}
+
+void WindowView::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_window == nullptr || Applying() || !isVisible())
+        return;
+    fw::Window* window = m_window;
+    QPoint place = pos();
+    Guard([window, place] { window->Moved(place.x(), place.y()); });
+}
+
+void WindowView::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || m_window == nullptr || !isActiveWindow())
+        return;
+    fw::Window* window = m_window;
+    Guard([window] { fw::detail::BringToFront(*window); });
+}
+
+} // namespace fwqt

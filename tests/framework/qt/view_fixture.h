@@ -1,0 +1,140 @@
+#pragma once
+
+// Shared by the Qt view's tests: one Platform for the whole test program (as
+// in the real one), a window built from a list of controls, and helpers to
+// find the widgets the view made for them.
+
+#include "application.h"
+#include "platform.h"
+#include "window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fwqt::test {
+
+class PlatformEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "fw_qt_tests";
+        static char* argv[] = {name, nullptr};
+        m_platform = std::make_unique<Platform>(argc, argv);
+    }
+    void TearDown() override
+    {
+        fw::RuntimeShutdown();
+        m_platform.reset();
+    }
+
+private:
+    std::unique_ptr<Platform> m_platform;
+};
+
+inline ::testing::Environment* const g_environment =
+    ::testing::AddGlobalTestEnvironment(new PlatformEnvironment);
+
+// A window whose design and controls the test gives before building it.
+class Form : public fw::Window {
+public:
+    static inline fw::WindowDesign design;
+    static inline std::function<void(Form&)> controls;
+    static inline std::vector<std::string>* log = nullptr;
+
+    void Layout() override { _SetProperties(design); }
+    void CreateControls() override
+    {
+        if (controls)
+            controls(*this);
+    }
+    void Close() override { Note("window.Close"); }
+    bool KeyDown(const std::string& key) override
+    {
+        Note("window.KeyDown " + key);
+        return true;
+    }
+
+    static void Note(const std::string& entry)
+    {
+        if (log != nullptr)
+            log->push_back(entry);
+    }
+};
+
+template <class C>
+C& Add(fw::Window& window, const std::string& name, const fw::DesignProperties& design)
+{
+    auto& control = static_cast<C&>(window._AddControl(name, std::make_unique<C>()));
+    control._SetProperties(design);
+    return control;
+}
+
+// Records "name.Event" each time the event is raised; the handler returns `handled`.
+inline void Log(fw::Control& control, const std::string& event, bool handled = false)
+{
+    control._InstallInstanceEventHandler(event, [&control, event, handled](const fw::EventArgs&) {
+        Form::Note(control.Name() + "." + event);
+        return handled;
+    });
+}
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fw::RuntimeInit();
+        Form::design = fw::WindowDesign{};
+        Form::design.title = "Form";
+        Form::design.width = 320;
+        Form::design.height = 200;
+        Form::design.resizeable = false;
+        Form::controls = nullptr;
+        Form::log = &log;
+    }
+
+    void TearDown() override
+    {
+        fw::RuntimeShutdown();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Form::log = nullptr;
+    }
+
+    // Builds the window with those controls, shown and active.
+    Form& Open(std::function<void(Form&)> controls)
+    {
+        Form::controls = std::move(controls);
+        Form& form = fw::NewWindow<Form>("Form");
+        if (QWidget* view = View()) {
+            view->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(view));
+        }
+        return form;
+    }
+
+    static QWidget* View(const std::string& className = "Form")
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == QString::fromStdString(className) && widget->isVisible())
+                return widget;
+        return nullptr;
+    }
+
+    template <class W>
+    static W* Widget(const std::string& name)
+    {
+        QWidget* view = View();
+        return view ? view->findChild<W*>(QString::fromStdString(name)) : nullptr;
+    }
+
+    std::vector<std::string> log;
+};
+
+} // namespace fwqt::test
