@@ -1,0 +1,30 @@
+// The process entry: the runtime starts, the Qt platform comes up, _Main
+// runs the program until it quits, and the runtime's result is the status.
+
+#include "application.h"
+#include "platform.h"
+#include "startup.h"
+
+#include <cstdio>
+
+namespace {
+int g_status = 0;
+}
+
+int main(int argc, char* argv[])
+{
+    if (!fwqt::Platform::HasDisplay()) {
+        std::fputs("cadenzo: no display: set DISPLAY, or run it under xvfb-run\n", stderr);
+        return 1;
+    }
+    fw::RuntimeInit();
+    {
+        fwqt::Platform platform(argc, argv);
+        _Main();
+        // The module finaliser has nothing to do.
+        g_status = fw::RuntimeExit();
+        // The windows go before the toolkit that shows them.
+        fw::RuntimeShutdown();
+    }
+    return g_status;
+}
