@@ -12,7 +12,8 @@ run: deps build-release
 		echo "cadenzo needs a display (set DISPLAY, or run it under xvfb-run)."; exit 1; fi
 	$(BUILD_RELEASE)/cadenzo
 
-test: deps build-test
+# The Release build too, so a green test run proves `make run` builds.
+test: deps build-release build-test
 	cd $(BUILD_TEST) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 deps:

@@ -54,12 +54,16 @@ std::string RoundDecimal(std::string digits, int decimals)
             ++all[static_cast<std::size_t>(i)];
     }
     std::size_t wholeLength = all.size() - static_cast<std::size_t>(decimals);
-    std::string result = all.substr(0, wholeLength);
-    result.erase(0, std::min(result.find_first_not_of('0'), result.size()));
+    std::size_t firstDigit = std::min(all.find_first_not_of('0'), wholeLength);
+    if (firstDigit == wholeLength && firstDigit > 0)
+        --firstDigit; // a zero integer part shows as "0"
+    std::string result(all, firstDigit, wholeLength - firstDigit);
     if (result.empty())
-        result = "0";
-    if (decimals > 0)
-        result += "." + all.substr(wholeLength);
+        result.push_back('0');
+    if (decimals > 0) {
+        result.push_back('.');
+        result.append(all, wholeLength, std::string::npos);
+    }
     return result;
 }
 
