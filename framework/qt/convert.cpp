@@ -32,13 +32,19 @@ QString Caption(const std::string& utf8)
 QFont ViewFont(const fw::Font& font)
 {
     QFont result = QApplication::font();
-    if (font.name == "Geneva") {
-        // Faces drawn after Geneva's proportions first.
+    // Font names are case-blind on the Mac: layouts say "geneva" and "system" too.
+    QString name = ToQString(font.name);
+    if (name.compare(QLatin1String("Geneva"), Qt::CaseInsensitive) == 0) {
+        // Faces drawn after Geneva's proportions first. Small Geneva is
+        // narrower for its height than they are, and the layouts' labels and
+        // cells are cut to it; Qt takes a condensed face where one is
+        // installed and narrows the regular one where not.
         result.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
                             QStringLiteral("Sans Serif")});
         result.setStyleHint(QFont::SansSerif);
-    } else if (font.name != "System" && !font.name.empty()) {
-        result.setFamilies({ToQString(font.name)});
+        result.setStretch(QFont::SemiCondensed);
+    } else if (name.compare(QLatin1String("System"), Qt::CaseInsensitive) != 0 && !name.isEmpty()) {
+        result.setFamilies({name});
     }
     // Our faces look smaller than the Mac's at the same size: 10 becomes 11.
     if (font.size > 0)
@@ -49,11 +55,14 @@ QFont ViewFont(const fw::Font& font)
 
 QFont FittedFont(QFont font, const QString& text, int width)
 {
-    constexpr int kNarrowest = 75; // percent; beyond it glyphs blur together
+    constexpr int kNarrowest = 75; // percent of the regular face; beyond it glyphs blur together
     int natural = QFontMetrics(font).size(0, text).width();
     if (natural <= width || natural == 0)
         return font;
-    for (int stretch = std::clamp(100 * width / natural, kNarrowest, 99); stretch >= kNarrowest; --stretch) {
+    int own = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
+    if (own <= kNarrowest)
+        return font;
+    for (int stretch = std::clamp(own * width / natural, kNarrowest, own - 1); stretch >= kNarrowest; --stretch) {
         font.setStretch(stretch);
         if (QFontMetrics(font).size(0, text).width() <= width)
             break;

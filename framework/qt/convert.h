@@ -20,8 +20,9 @@ QColor ToQColor(fw::Color color);
 // Qt reads '&' in captions as a mnemonic marker; the core's texts are literal.
 QString Caption(const std::string& utf8);
 
-// "Geneva" is a sans-serif face, "System" the application's own; sizes are
-// pixels, slightly enlarged so the metrics of our faces stay legible.
+// "Geneva" is a semi-condensed sans-serif face, "System" the application's
+// own; names ignore case; sizes are pixels, slightly enlarged so the metrics
+// of our faces stay legible.
 QFont ViewFont(const fw::Font& font);
 // The font narrowed just enough for one line of text to fit width pixels;
 // narrowing keeps the height, so a label designed for a narrower face stays

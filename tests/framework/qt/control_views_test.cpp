@@ -3,6 +3,8 @@
 
 #include "view_fixture.h"
 
+#include "convert.h"
+
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -92,7 +94,22 @@ TEST_F(ControlViewsTest, ALabelTooWideForItsFaceIsNarrowedToFitItsBox)
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
         EXPECT_GE(QFontInfo(label->font()).pixelSize(), 10) << "narrower, not smaller";
     }
-    EXPECT_EQ(Widget<QLabel>("roomy")->font().stretch(), QFont::AnyStretch);
+    EXPECT_EQ(Widget<QLabel>("roomy")->font().toString(), ViewFont(fw::Font{"Geneva", 10, false}).toString())
+        << "a label with room keeps its face";
+}
+
+TEST_F(ControlViewsTest, FontNamesIgnoreCaseAsOnTheMac)
+{
+    Open([](Form& form) {
+        // Layouts spell the same face both ways.
+        fw::DesignProperties label{.width = 100, .height = 17, .text = "hertz", .fontName = "geneva", .fontSize = 9};
+        Add<fw::StaticText>(form, "lower", label);
+        label.top = 20;
+        label.fontName = "Geneva";
+        Add<fw::StaticText>(form, "capital", label);
+    });
+
+    EXPECT_EQ(Widget<QLabel>("lower")->font().toString(), Widget<QLabel>("capital")->font().toString());
 }
 
 TEST_F(ControlViewsTest, TabsTooWideTogetherShareThePanelWithoutLosingText)

@@ -5,6 +5,7 @@
 
 #include "menu.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -226,6 +227,38 @@ TEST_F(EditFieldViewTest, MenuShortcutReachesTheCoreInsteadOfTheField)
 
     EXPECT_EQ(log, std::vector<std::string>{"EditSelectAll"});
     EXPECT_FALSE(Edit()->hasSelectedText()) << "QLineEdit's own select-all ran";
+}
+
+// How far the rightmost ink of the widget's picture lies from its right edge;
+// -1 when nothing is drawn dark.
+int InkFromRight(QWidget* widget)
+{
+    QImage image = widget->grab().toImage();
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128)
+                return image.width() - 1 - x;
+    return -1;
+}
+
+TEST_F(EditFieldViewTest, AGridCellShowsASevenCharacterValueRightAligned)
+{
+    // State: a borderless Geneva 9 cell 45 pixels wide, as in a grid of
+    // note lengths, and a roomy field of the same face, both right-aligned.
+    Open([](Form& form) {
+        fw::DesignProperties cell{.width = 45, .height = 14, .text = "1333.33", .fontName = "Geneva",
+                                  .fontSize = 9, .align = fw::Align::Right, .border = false};
+        Add<fw::EditField>(form, "cell", cell);
+        cell.top = 20;
+        cell.width = 200;
+        Add<fw::EditField>(form, "roomy", cell);
+    });
+
+    // Expected: the value fits, so it ends where the roomy field ends it; a
+    // value too wide would start at the left edge instead.
+    int roomy = InkFromRight(Widget<QLineEdit>("roomy"));
+    ASSERT_GE(roomy, 0);
+    EXPECT_EQ(InkFromRight(Widget<QLineEdit>("cell")), roomy);
 }
 
 } // namespace
