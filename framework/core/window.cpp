@@ -78,8 +78,7 @@ void Window::CloseWindow()
     Close();
     m_closed = true;
     m_visible = false;
-    if (m_focus != nullptr)
-        m_focus = nullptr;
+    m_focus = nullptr;
     detail::WindowClosed(*this);
     if (m_observer)
         m_observer->WindowClosed(*this);
