@@ -16,7 +16,7 @@ const std::vector<ControlRow>& TapRows()
         // Takes no focus, so the space bar keeps tapping after a click on the pad.
         {.name = "TapButton", .cls = ControlClass::BevelButton,
          .design = {.left = 33, .top = 246, .width = 189, .height = 35, .page = 4, .parent = "TabPanel1",
-                    .text = "Tap", .fontName = "Geneva", .fontSize = 16, .bold = true, .acceptFocus = false}},
+                    .text = "Tap", .fontName = "Geneva", .fontSize = 16, .bold = true}},
         {.name = "TapCopy", .cls = ControlClass::PushButton,
          .design = {.left = 34, .top = 307, .width = 188, .height = 20, .page = 4, .parent = "TabPanel1",
                     .isDefault = false},

@@ -58,8 +58,6 @@ void Cadenzo::Layout()
     design.width = 500;
     design.height = 382;
     design.resizeable = false;
-    design.closeButton = true;
-    design.minimizeButton = true;
     design.maximizeButton = false;
     design.backColor = 0xEFEFEF;
     design.visible = true;

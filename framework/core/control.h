@@ -58,7 +58,6 @@ struct DesignProperties {
     std::optional<bool> multiLine{};
     std::optional<bool> border{};
     std::optional<bool> useFocusRing{};
-    std::optional<bool> acceptFocus{};
     std::optional<bool> autoDeactivate{};
     std::optional<bool> value{};            // radio button
     std::vector<std::string> items{};       // pop-up items, tab captions

@@ -33,8 +33,6 @@ struct WindowDesign {
     int width = 0;
     int height = 0;
     bool resizeable = true;
-    bool closeButton = true;
-    bool minimizeButton = true;
     bool maximizeButton = true;
     Color backColor = 0xEFEFEF;
     bool visible = true;
