@@ -10,10 +10,22 @@ constexpr fw::Color kDarkRow = 0xDCE4F9;
 // A cell of the note grid: its row gives its top and shade, its column its left.
 ControlRow Cell(const char* name, int left, int top, fw::Color shade)
 {
-    return {.name = name, .cls = ControlClass::EditFieldPlus,
-            .design = {.left = left, .top = top, .width = 45, .height = 14, .page = 3, .parent = "TabPanel1",
-                       .fontName = "Geneva", .fontSize = 9, .backColor = shade, .border = false,
-                       .useFocusRing = true}};
+    ControlRow row = TabField(name, 3, {left, top, 45, 14});
+    row.design.fontSize = 9;
+    row.design.backColor = shade;
+    row.design.border = false;
+    return row;
+}
+
+// The unit buttons: lower-case "geneva" 9, as they were drawn.
+ControlRow Unit(const char* name, Box box, const char* caption, bool chosen)
+{
+    ControlRow row = TabLabel(name, 3, box, caption);
+    row.cls = ControlClass::RadioButton;
+    row.design.fontName = "geneva";
+    row.design.fontSize = 9;
+    row.design.value = chosen;
+    return row;
 }
 
 } // namespace
@@ -23,18 +35,10 @@ ControlRow Cell(const char* name, int left, int top, fw::Color shade)
 const std::vector<ControlRow>& DelayRows()
 {
     static const std::vector<ControlRow> rows = {
-        {.name = "tempo3", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 205, .width = 48, .height = 18, .page = 3, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true}},
-        {.name = "StaticText11", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 207, .width = 74, .height = 17, .page = 3, .parent = "TabPanel1",
-                    .text = "Tempo (BPM) :", .fontName = "Geneva", .fontSize = 10}},
-        {.name = "buttonms", .cls = ControlClass::RadioButton,
-         .design = {.left = 34, .top = 227, .width = 39, .height = 14, .page = 3, .parent = "TabPanel1",
-                    .text = "ms", .fontName = "geneva", .fontSize = 9, .value = true}},
-        {.name = "buttonhz", .cls = ControlClass::RadioButton,
-         .design = {.left = 76, .top = 227, .width = 45, .height = 14, .page = 3, .parent = "TabPanel1",
-                    .text = "hertz", .fontName = "geneva", .fontSize = 9, .value = false}},
+        TabField("tempo3", 3, {166, 205, 48, 18}),
+        TabLabel("StaticText11", 3, {34, 207, 74, 17}, "Tempo (BPM) :"),
+        Unit("buttonms", {34, 227, 39, 14}, "ms", true),
+        Unit("buttonhz", {76, 227, 45, 14}, "hertz", false),
         // Created before the cells, so they lie over the picture that labels them.
         {.name = "Canvas4", .cls = ControlClass::Canvas,
          .design = {.left = 32, .top = 247, .width = 193, .height = 105, .page = 3, .parent = "TabPanel1",

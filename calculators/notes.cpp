@@ -1,27 +1,27 @@
 #include "tabrows.h"
 #include "uistrings.h"
 
+namespace {
+
+// The list has no heading row: these captions stand above its columns.
+ControlRow Caption(const char* name, int left, const char* text)
+{
+    ControlRow row = TabLabel(name, 6, {left, 230, 25, 13}, text);
+    row.design.fontName = "System";
+    return row;
+}
+
+} // namespace
+
 // Tab "Notes": the frequencies of the 128 notes for a reference pitch.
 const std::vector<ControlRow>& NotesRows()
 {
     static const std::vector<ControlRow> rows = {
-        {.name = "StaticText7", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 207, .width = 119, .height = 17, .page = 6, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::DIAPASONHZ},
-        {.name = "diapason", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 205, .width = 48, .height = 18, .page = 6, .parent = "TabPanel1",
-                    .text = "440", .fontName = "Geneva", .fontSize = 10, .useFocusRing = true}},
-        // The list has no heading row: these three captions stand above its columns.
-        {.name = "StaticText9", .cls = ControlClass::StaticText,
-         .design = {.left = 42, .top = 230, .width = 25, .height = 13, .page = 6, .parent = "TabPanel1",
-                    .text = "Midi", .fontName = "System", .fontSize = 10}},
-        {.name = "StaticText10", .cls = ControlClass::StaticText,
-         .design = {.left = 101, .top = 230, .width = 25, .height = 13, .page = 6, .parent = "TabPanel1",
-                    .text = "Hz", .fontName = "System", .fontSize = 10}},
-        {.name = "StaticText12", .cls = ControlClass::StaticText,
-         .design = {.left = 159, .top = 230, .width = 25, .height = 13, .page = 6, .parent = "TabPanel1",
-                    .text = "Note", .fontName = "System", .fontSize = 10}},
+        TabLabel("StaticText7", 6, {34, 207, 119, 17}, Strings::DIAPASONHZ),
+        TabField("diapason", 6, {166, 205, 48, 18}, "440"),
+        Caption("StaticText9", 42, "Midi"),
+        Caption("StaticText10", 101, "Hz"),
+        Caption("StaticText12", 159, "Note"),
         {.name = "noteshz", .cls = ControlClass::Listbox,
          .design = {.left = 27, .top = 243, .width = 193, .height = 110, .page = 6, .parent = "TabPanel1",
                     .fontSize = 10, .useFocusRing = true, .columnCount = 3}},

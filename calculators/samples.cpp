@@ -6,6 +6,21 @@ namespace {
 // The three linked fields are tinted, and a black bracket joins them.
 constexpr fw::Color kLinkedField = 0xE9ECF4;
 
+ControlRow LinkedField(const char* name, int top)
+{
+    ControlRow row = TabField(name, 5, {166, top, 48, 18});
+    row.design.backColor = kLinkedField;
+    return row;
+}
+
+// The bracket's bars and upright are black by class.
+ControlRow Bar(const char* name, Box box)
+{
+    return {.name = name, .cls = ControlClass::Rectangle,
+            .design = {.left = box.left, .top = box.top, .width = box.width, .height = box.height, .page = 5,
+                       .parent = "TabPanel1"}};
+}
+
 } // namespace
 
 // Tab "Samples": a loop's length in samples, in milliseconds and as a tempo,
@@ -13,51 +28,22 @@ constexpr fw::Color kLinkedField = 0xE9ECF4;
 const std::vector<ControlRow>& SamplesRows()
 {
     static const std::vector<ControlRow> rows = {
-        {.name = "StaticText18", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 207, .width = 119, .height = 17, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::SAMPLERATE},
-        {.name = "srate", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 205, .width = 48, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true}},
-        {.name = "StaticText19", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 232, .width = 125, .height = 17, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::NUMBERBEATS},
-        {.name = "beats", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 230, .width = 48, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true}},
-        {.name = "Separator5", .cls = ControlClass::Separator,
-         .design = {.left = 30, .top = 258, .width = 192, .height = 4, .page = 5, .parent = "TabPanel1"}},
-        {.name = "StaticText21", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 274, .width = 120, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::LOOPLENGTH},
-        {.name = "loopl", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 272, .width = 48, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .backColor = kLinkedField, .useFocusRing = true}},
-        {.name = "StaticText5", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 298, .width = 120, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::LOOPLENGTHMS},
-        {.name = "loopms", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 296, .width = 48, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .backColor = kLinkedField, .useFocusRing = true}},
-        {.name = "StaticText20", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 322, .width = 120, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .text = "BPM :", .fontName = "Geneva", .fontSize = 10}},
-        {.name = "tempo5", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 320, .width = 48, .height = 18, .page = 5, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .backColor = kLinkedField, .useFocusRing = true}},
-        // The bracket: three short bars and the upright joining them, black by class.
-        {.name = "Rectangle1", .cls = ControlClass::Rectangle,
-         .design = {.left = 157, .top = 279, .width = 10, .height = 3, .page = 5, .parent = "TabPanel1"}},
-        {.name = "Rectangle2", .cls = ControlClass::Rectangle,
-         .design = {.left = 157, .top = 304, .width = 10, .height = 3, .page = 5, .parent = "TabPanel1"}},
-        {.name = "Rectangle3", .cls = ControlClass::Rectangle,
-         .design = {.left = 157, .top = 328, .width = 10, .height = 3, .page = 5, .parent = "TabPanel1"}},
-        {.name = "Rectangle4", .cls = ControlClass::Rectangle,
-         .design = {.left = 157, .top = 279, .width = 3, .height = 52, .page = 5, .parent = "TabPanel1"}},
+        TabLabel("StaticText18", 5, {34, 207, 119, 17}, Strings::SAMPLERATE),
+        TabField("srate", 5, {166, 205, 48, 18}),
+        TabLabel("StaticText19", 5, {34, 232, 125, 17}, Strings::NUMBERBEATS),
+        TabField("beats", 5, {166, 230, 48, 18}),
+        TabSeparator("Separator5", 5, {30, 258, 192, 4}),
+        TabLabel("StaticText21", 5, {34, 274, 120, 18}, Strings::LOOPLENGTH),
+        LinkedField("loopl", 272),
+        TabLabel("StaticText5", 5, {34, 298, 120, 18}, Strings::LOOPLENGTHMS),
+        LinkedField("loopms", 296),
+        TabLabel("StaticText20", 5, {34, 322, 120, 18}, "BPM :"),
+        LinkedField("tempo5", 320),
+        // The bracket: three short bars and the upright joining them.
+        Bar("Rectangle1", {157, 279, 10, 3}),
+        Bar("Rectangle2", {157, 304, 10, 3}),
+        Bar("Rectangle3", {157, 328, 10, 3}),
+        Bar("Rectangle4", {157, 279, 3, 52}),
     };
     return rows;
 }

@@ -5,14 +5,9 @@
 const std::vector<ControlRow>& TapRows()
 {
     static const std::vector<ControlRow> rows = {
-        {.name = "item", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 207, .width = 74, .height = 17, .page = 4, .parent = "TabPanel1",
-                    .text = "Tempo (BPM) :", .fontName = "Geneva", .fontSize = 10}},
-        {.name = "tempo4", .cls = ControlClass::StaticText,
-         .design = {.left = 147, .top = 207, .width = 66, .height = 16, .page = 4, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .align = fw::Align::Right}},
-        {.name = "Separator4", .cls = ControlClass::Separator,
-         .design = {.left = 30, .top = 231, .width = 192, .height = 4, .page = 4, .parent = "TabPanel1"}},
+        TabLabel("item", 4, {34, 207, 74, 17}, "Tempo (BPM) :"),
+        TabResult("tempo4", 4, {147, 207, 66, 16}),
+        TabSeparator("Separator4", 4, {30, 231, 192, 4}),
         // Takes no focus, so the space bar keeps tapping after a click on the pad.
         {.name = "TapButton", .cls = ControlClass::BevelButton,
          .design = {.left = 33, .top = 246, .width = 189, .height = 35, .page = 4, .parent = "TabPanel1",

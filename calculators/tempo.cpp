@@ -7,39 +7,21 @@
 const std::vector<ControlRow>& TempoRows()
 {
     static const std::vector<ControlRow> rows = {
-        {.name = "StaticText1", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 207, .width = 112, .height = 16, .page = 1, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::ORIGINALTEMPO},
-        {.name = "tempo1", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 205, .width = 48, .height = 18, .page = 1, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true, .autoDeactivate = false},
-         .events = {{"TextChange", On<&Cadenzo::tempo1_TextChange>()}}},
-        {.name = "StaticText2", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 232, .width = 110, .height = 16, .page = 1, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::NEWTEMPO},
-        {.name = "tempo2", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 229, .width = 48, .height = 18, .page = 1, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true},
-         .events = {{"TextChange", On<&Cadenzo::tempo2_TextChange>()}}},
-        {.name = "Separator1", .cls = ControlClass::Separator,
-         .design = {.left = 30, .top = 252, .width = 192, .height = 4, .page = 1, .parent = "TabPanel1"}},
-        {.name = "StaticText3", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 263, .width = 86, .height = 16, .page = 1, .parent = "TabPanel1",
-                    .text = "Time Stretching :", .fontName = "Geneva", .fontSize = 10}},
-        {.name = "time1", .cls = ControlClass::StaticText,
-         .design = {.left = 159, .top = 263, .width = 52, .height = 16, .page = 1, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .align = fw::Align::Right}},
-        {.name = "StaticText4", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 285, .width = 86, .height = 16, .page = 1, .parent = "TabPanel1",
-                    .text = "Transpose :", .fontName = "Geneva", .fontSize = 10}},
-        {.name = "transpose1", .cls = ControlClass::StaticText,
-         .design = {.left = 128, .top = 285, .width = 83, .height = 16, .page = 1, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .align = fw::Align::Right}},
-        {.name = "transpose3", .cls = ControlClass::StaticText,
-         .design = {.left = 96, .top = 311, .width = 115, .height = 16, .page = 1, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .align = fw::Align::Right}},
+        TabLabel("StaticText1", 1, {34, 207, 112, 16}, Strings::ORIGINALTEMPO),
+        [] {
+            // Keeps its caret while the window is in the background.
+            ControlRow row = TabField("tempo1", 1, {166, 205, 48, 18});
+            row.design.autoDeactivate = false;
+            return Bind(std::move(row), "TextChange", On<&Cadenzo::tempo1_TextChange>());
+        }(),
+        TabLabel("StaticText2", 1, {34, 232, 110, 16}, Strings::NEWTEMPO),
+        Bind(TabField("tempo2", 1, {166, 229, 48, 18}), "TextChange", On<&Cadenzo::tempo2_TextChange>()),
+        TabSeparator("Separator1", 1, {30, 252, 192, 4}),
+        TabLabel("StaticText3", 1, {34, 263, 86, 16}, "Time Stretching :"),
+        TabResult("time1", 1, {159, 263, 52, 16}),
+        TabLabel("StaticText4", 1, {34, 285, 86, 16}, "Transpose :"),
+        TabResult("transpose1", 1, {128, 285, 83, 16}),
+        TabResult("transpose3", 1, {96, 311, 115, 16}),
     };
     return rows;
 }
@@ -51,11 +33,11 @@ void Cadenzo::tempo2_TextChange() { tempo(); }
 void Cadenzo::tempo()
 {
     // Each condition reads its field afresh, and the results read them again.
-    auto t1 = [this] { return fw::CDbl(fw::ControlAs<fw::EditField>(*this, "tempo1").Text()); };
-    auto t2 = [this] { return fw::CDbl(fw::ControlAs<fw::EditField>(*this, "tempo2").Text()); };
-    auto& time1 = fw::ControlAs<fw::StaticText>(*this, "time1");
-    auto& transpose1 = fw::ControlAs<fw::StaticText>(*this, "transpose1");
-    auto& transpose3 = fw::ControlAs<fw::StaticText>(*this, "transpose3");
+    auto t1 = [this] { return Number("tempo1"); };
+    auto t2 = [this] { return Number("tempo2"); };
+    fw::StaticText& time1 = Label("time1");
+    fw::StaticText& transpose1 = Label("transpose1");
+    fw::StaticText& transpose3 = Label("transpose3");
 
     if (TempoUsable(t1()) && TempoUsable(t2()) && t1() != t2()) {
         time1.SetText(fw::Format(t1() / t2(), "###.00%"));
@@ -71,6 +53,6 @@ void Cadenzo::tempo()
         transpose1.SetText("");
         transpose3.SetText("");
     }
-    tempoglobal = fw::CDbl(fw::ControlAs<fw::EditField>(*this, "tempo1").Text());
+    tempoglobal = Number("tempo1");
     curseurentry = 1;
 }

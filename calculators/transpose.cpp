@@ -7,22 +7,11 @@
 const std::vector<ControlRow>& TransposeRows()
 {
     static const std::vector<ControlRow> rows = {
-        {.name = "StaticText6", .cls = ControlClass::StaticText,
-         .design = {.left = 34, .top = 207, .width = 100, .height = 17, .page = 2, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10},
-         .strings = Strings::SEMITOTRANSPOSE},
-        {.name = "transpose2", .cls = ControlClass::EditFieldPlus,
-         .design = {.left = 166, .top = 205, .width = 48, .height = 18, .page = 2, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .useFocusRing = true},
-         .events = {{"TextChange", On<&Cadenzo::transpose2_TextChange>()}}},
-        {.name = "Separator2", .cls = ControlClass::Separator,
-         .design = {.left = 30, .top = 229, .width = 192, .height = 4, .page = 2, .parent = "TabPanel1"}},
-        {.name = "StaticText8", .cls = ControlClass::StaticText,
-         .design = {.left = 35, .top = 241, .width = 86, .height = 16, .page = 2, .parent = "TabPanel1",
-                    .text = "Time Stretching :", .fontName = "Geneva", .fontSize = 10}},
-        {.name = "time2", .cls = ControlClass::StaticText,
-         .design = {.left = 159, .top = 241, .width = 52, .height = 16, .page = 2, .parent = "TabPanel1",
-                    .fontName = "Geneva", .fontSize = 10, .align = fw::Align::Right}},
+        TabLabel("StaticText6", 2, {34, 207, 100, 17}, Strings::SEMITOTRANSPOSE),
+        Bind(TabField("transpose2", 2, {166, 205, 48, 18}), "TextChange", On<&Cadenzo::transpose2_TextChange>()),
+        TabSeparator("Separator2", 2, {30, 229, 192, 4}),
+        TabLabel("StaticText8", 2, {35, 241, 86, 16}, "Time Stretching :"),
+        TabResult("time2", 2, {159, 241, 52, 16}),
     };
     return rows;
 }
@@ -31,8 +20,8 @@ void Cadenzo::transpose2_TextChange() { transpose(); }
 
 void Cadenzo::transpose()
 {
-    auto x = [this] { return fw::CDbl(fw::ControlAs<fw::EditField>(*this, "transpose2").Text()); };
-    auto& time2 = fw::ControlAs<fw::StaticText>(*this, "time2");
+    auto x = [this] { return Number("transpose2"); };
+    fw::StaticText& time2 = Label("time2");
     if (!(x() < -24) && !(x() > 24) && x() != 0)
         time2.SetText(fw::Format(fw::Pow(kSemitone, x()), "###.00%"));
     else

@@ -7,8 +7,6 @@
 #include <memory>
 #include <string>
 
-struct ControlRow;
-
 // The main window: seven tabs of calculators. Its calculators and their
 // handlers live in calculators/, one unit per tab; its layout, tab switching
 // and window events in mainwindow/.
@@ -50,11 +48,6 @@ public:
     void _CreateControls0();
     void _CreateControls1();
     void _CreateControls2();
-
-    // Creates one control completely before the next is begun: instance,
-    // name, Strings text or picture, design values, Select all handler,
-    // events. Binding last means building the window computes nothing.
-    void CreateControl(const ControlRow& row);
 };
 
 // The single main window, created on first use.

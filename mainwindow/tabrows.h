@@ -3,10 +3,28 @@
 // The rows of the main window's controls: each tab's in its own unit under
 // calculators/, the tab panel, help boxes and banner in mainwindow/.
 
+#include "cadenzo.h"
 #include "controlrow.h"
 
 #include <span>
+#include <string>
 #include <vector>
+
+struct Box {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Every tab's labels and fields are Geneva 10 on their page of TabPanel1;
+// these carry that face, so no row can forget it.
+ControlRow TabLabel(const char* name, int page, Box box, std::string text = {});
+ControlRow TabLabel(const char* name, int page, Box box, std::string (*strings)());
+// A label that shows a result, right-aligned under the field above it.
+ControlRow TabResult(const char* name, int page, Box box, std::string text = {});
+ControlRow TabField(const char* name, int page, Box box, std::string text = {});
+ControlRow TabSeparator(const char* name, int page, Box box);
 
 const std::vector<ControlRow>& TempoRows();
 const std::vector<ControlRow>& TransposeRows();

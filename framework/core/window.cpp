@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "application.h"
+#include "text.h"
 
 namespace fw {
 
@@ -182,5 +183,11 @@ void Window::Changed()
     if (m_observer)
         m_observer->WindowChanged(*this);
 }
+
+EditField& Window::Field(const std::string& name) const { return ControlAs<EditField>(*this, name); }
+
+StaticText& Window::Label(const std::string& name) const { return ControlAs<StaticText>(*this, name); }
+
+double Window::Number(const std::string& fieldName) const { return CDbl(Field(fieldName).Text()); }
 
 } // namespace fw

@@ -79,6 +79,12 @@ public:
     Control& _AddControl(const std::string& name, std::unique_ptr<Control> control);
     Control* ControlByName(const std::string& name) const;
     const std::vector<Control*>& Controls() const { return m_order; }
+    // Short reads for handlers: the edit field or label of that name (the
+    // nil-object exception when there is none), and a field's number as
+    // CDbl reads its text.
+    EditField& Field(const std::string& name) const;
+    StaticText& Label(const std::string& name) const;
+    double Number(const std::string& fieldName) const;
 
     Control* Focus() const { return m_focus; }
     // Moves the focus, raising LostFocus then GotFocus; nullptr clears it.
