@@ -45,6 +45,23 @@ public:
     void tempo();
     void transpose();
 
+    // Delay tab (calculators/delay.cpp).
+    void delay(std::int32_t what);
+
+    // Tap tab (calculators/tap.cpp).
+    void taptempo();
+
+    // Samples tab (calculators/samples.cpp).
+    void samples();
+
+    // Notes tab (calculators/notes.cpp).
+    void notes();
+
+    // SMPTE tab (calculators/smpte.cpp).
+    void smpte();
+
+    // Tab switching, keys, banner links and menu handlers (mainwindow/).
+
     void _CreateControls0();
     void _CreateControls1();
     void _CreateControls2();
