@@ -52,17 +52,6 @@ TEST(MenuBar, HasTheFileAndEditMenusInOrderWithTheirShortcuts)
     EXPECT_NE(dynamic_cast<const fw::AppleMenuItem*>(bar._Lookup("FileAbout")), nullptr);
 }
 
-TEST(MenuBar, IsOneObjectSharedByTheApplicationAndTheMainWindow)
-{
-    SimUser user;
-    user.Start();
-    EXPECT_EQ(&Menu(), &Menu());
-    EXPECT_EQ(App().MenuBar(), &Menu());
-    EXPECT_EQ(user.Window().MenuBar(), &Menu());
-    EXPECT_EQ(EditSelectAll(), Menu()._Lookup("EditSelectAll"));
-    EXPECT_EQ(FileClose(), Menu()._Lookup("FileClose"));
-}
-
 struct EnabledCase {
     const char* item;
     bool withoutField;

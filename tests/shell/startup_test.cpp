@@ -3,27 +3,12 @@
 
 #include "application.h"
 #include "cadenzo.h"
-#include "files.h"
 #include "simuser.h"
 #include "startup.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(StartUp, RegistersTheTwoFileTypes)
-{
-    SimUser user;
-    user.Start();
-    const auto& types = fw::RegisteredFileTypes();
-    ASSERT_EQ(types.size(), 2u);
-    EXPECT_EQ(types[0].Name, "text");
-    EXPECT_EQ(types[0].MacType, "TEXT");
-    EXPECT_EQ(types[0].MacCreator, "R*ch");
-    EXPECT_EQ(types[1].Name, "pref");
-    EXPECT_EQ(types[1].MacType, "pref");
-    EXPECT_EQ(types[1].MacCreator, "ZQVJ");
-}
 
 TEST(StartUp, CreatesOneMainWindowThatTheAccessorKeepsFinding)
 {

@@ -88,16 +88,6 @@ TEST_F(Texts, AnEmptyTranslationIsShownEmpty)
     EXPECT_EQ(user.Text("StaticText1"), "Original Tempo (BPM) :");
 }
 
-TEST_F(Texts, TheCreditLinesNameTheProgramOnOneShortLineEach)
-{
-    for (const std::string& line : {Strings::CREDITS1(), Strings::CREDITS2()}) {
-        EXPECT_FALSE(line.empty());
-        EXPECT_EQ(line.find('\n'), std::string::npos);
-        EXPECT_LE(line.size(), 70u);
-    }
-    EXPECT_NE(Strings::CREDITS1().find("Cadenzo"), std::string::npos);
-}
-
 TEST_F(Texts, AGettextCatalogueTranslatesWhatItHoldsAndNothingElse)
 {
     fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
