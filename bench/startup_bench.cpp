@@ -1,6 +1,7 @@
 // How long the program takes to start (the application object, the menu bar
 // and the main window with its 115 controls, then the open events) and to
-// answer one keystroke, without a display: the work that is ours, not Qt's.
+// answer one keystroke and one tap, without a display: the work that is ours,
+// not Qt's.
 //
 //   cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DCADENZO_BENCH=ON
 //   cmake --build build/bench --target cadenzo_bench && build/bench/bench/cadenzo_bench
@@ -10,6 +11,7 @@
 #include "control.h"
 #include "graphics.h"
 #include "startup.h"
+#include "system.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,6 +64,24 @@ void KeystrokeOnTheTempoTab(benchmark::State& state)
     ResetRun();
 }
 BENCHMARK(KeystrokeOnTheTempoTab)->Unit(benchmark::kMicrosecond);
+
+// A tap with a full history: the mean over 32 gaps and the tempo shown.
+void TapOnThePad(benchmark::State& state)
+{
+    UseATemporaryConfigFolder();
+    StartUp();
+    fw::RuntimeStartLoop();
+    std::int32_t now = 1000;
+    fw::SetTickSource([&now] { return now; });
+    auto& pad = fw::ControlAs<fw::BevelButton>(Cadenzo(), "TapButton");
+    for (auto _ : state) {
+        now += 30;
+        pad.MouseDown(1, 1);
+    }
+    fw::SetTickSource(nullptr);
+    ResetRun();
+}
+BENCHMARK(TapOnThePad)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -49,6 +49,8 @@ public:
     void delay(std::int32_t what);
 
     // Tap tab (calculators/tap.cpp).
+    void TapButton_Action();
+    bool TapCopy_MouseDown(int x, int y);
     void taptempo();
 
     // Samples tab (calculators/samples.cpp).
