@@ -46,6 +46,16 @@ public:
     void transpose();
 
     // Delay tab (calculators/delay.cpp).
+    void tempo3_TextChange();
+    void tempo3_GotFocus();
+    void tempo3_LostFocus();
+    // note1_TextChange … note18_TextChange, told the cell's number.
+    void noteN_TextChange(std::int32_t n);
+    // note1_GotFocus … note18_GotFocus, told the cell's number.
+    void noteN_GotFocus(std::int32_t n);
+    void buttonms_Action();
+    void buttonhz_Action();
+    // what: 0 the tempo changed, N cell noteN changed, 100 the unit changed.
     void delay(std::int32_t what);
 
     // Tap tab (calculators/tap.cpp).

@@ -6,6 +6,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <utility>
 
@@ -105,12 +107,35 @@ protected:
             edit.setCursorPosition(from);
     }
 
+    // A value written into a field cut to a narrower face would scroll out of
+    // sight: the face narrows while the text does not fit, as a label's does.
+    QFont WidgetFont() const override
+    {
+        return FittedFont(ControlView::WidgetFont(), ToQString(Field().Text()), TextRoom());
+    }
+
 private:
     // Start and length, in characters.
     using Selection = std::pair<int, int>;
 
     QLineEdit& Edit() const { return static_cast<QLineEdit&>(*Widget()); }
     fw::EditField& Field() const { return static_cast<fw::EditField&>(*Control()); }
+
+    // The pixels QLineEdit lays its text in: its contents inside the frame,
+    // less its own margin of 2 on each side and 1 for the caret.
+    int TextRoom() const
+    {
+        constexpr int kLineEditMargin = 2;
+        const QLineEdit& edit = Edit();
+        QStyleOptionFrame option;
+        option.initFrom(&edit);
+        option.rect = edit.contentsRect();
+        option.lineWidth =
+            Field().Border() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+        QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+        QMargins margins = edit.textMargins();
+        return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin - 1;
+    }
 
     Selection WidgetSelection() const
     {
