@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "globalprefs.h"
+#include "text.h"
 
 Cadenzo::Cadenzo() : taptimer(std::make_unique<std::array<std::int32_t, 33>>()) {}
 
@@ -20,12 +21,24 @@ void Cadenzo::Open()
 {
     ::Cadenzo().SetTop(GlobalPrefs::winy);
     ::Cadenzo().SetLeft(GlobalPrefs::winx);
+    auto& panel = fw::ControlAs<fw::TabPanel>(*this, "TabPanel1");
+    const int shown = panel.Value();
+    panel.SetValue(GlobalPrefs::tabactive);
+    // Setting the value it already holds raises no Change: prepare it anyway,
+    // so the first start has its focus in tempo1 and a restored Tap tab taps.
+    if (panel.Value() == shown)
+        TabPanel1_Change();
+    Field("srate").SetText(fw::Str(GlobalPrefs::freq1));
+    Field("beats").SetText(fw::Str(GlobalPrefs::beats1));
+    fw::ControlAs<fw::PopupMenu>(*this, "SMPTEformat").SetListIndex(GlobalPrefs::SMPTEpopup);
+    curseurentry = 0;
 }
 
 void Cadenzo::Close()
 {
     GlobalPrefs::winy = ::Cadenzo().Top();
     GlobalPrefs::winx = ::Cadenzo().Left();
+    GlobalPrefs::tabactive = fw::ControlAs<fw::TabPanel>(*this, "TabPanel1").Value();
     if (fw::Application* app = fw::_GetAppObject())
         app->Quit(0);
 }

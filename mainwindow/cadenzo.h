@@ -73,6 +73,8 @@ public:
     void smpte();
 
     // Tab switching, keys, banner links and menu handlers (mainwindow/).
+    void TabPanel1_Change();
+    bool KeyDown(const std::string& key) override;
 
     void _CreateControls0();
     void _CreateControls1();

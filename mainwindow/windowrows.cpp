@@ -26,7 +26,8 @@ const std::vector<ControlRow>& WindowRows()
     static const std::vector<ControlRow> rows = {
         {.name = "TabPanel1", .cls = ControlClass::TabPanel,
          .design = {.left = 18, .top = 166, .width = 466, .height = 202, .fontName = "system", .fontSize = 12,
-                    .items = {"Tempo", "Transpose", "Delay", "Tap", "Samples", "Notes", "SMPTE"}}},
+                    .items = {"Tempo", "Transpose", "Delay", "Tap", "Samples", "Notes", "SMPTE"}},
+         .events = {{"Change", On<&Cadenzo::TabPanel1_Change>()}}},
 
         HelpBox("GroupBox1", 1), HelpText("StaticText31", 1, "TabPanel1", Strings::HELP1),
         HelpBox("GroupBox2", 2), HelpText("StaticText32", 2, "TabPanel1", Strings::HELP2),

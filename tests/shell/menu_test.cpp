@@ -67,11 +67,13 @@ TEST(MenuBar, EditItemsAreEnabledOnlyWhileAnEditFieldHasTheFocus)
     };
     SimUser user;
     user.Start();
+    // The Tap tab has no field: the focus leaves with the Tempo tab's fields.
+    user.ChooseTab("Tap");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
         EXPECT_EQ(user.MenuItemEnabled(c.item), c.withoutField);
     }
-    user.Click("tempo1");
+    user.ChooseTab("Tempo");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
         EXPECT_EQ(user.MenuItemEnabled(c.item), c.inAField);
@@ -99,6 +101,7 @@ TEST(MenuBar, SelectAllDoesNothingWithoutAFocusedField)
 {
     SimUser user;
     user.Start();
+    user.ChooseTab("Tap");
     EXPECT_FALSE(user.ChooseMenuItem("EditSelectAll"));
     EXPECT_FALSE(user.PressShortcut("Cmd+A"));
 }
