@@ -11,7 +11,8 @@ namespace {
 
 struct Runtime {
     std::unique_ptr<Application> app;
-    std::vector<std::unique_ptr<Window>> owned;
+    // The runtime's hold on every window built and not yet closed.
+    std::vector<std::shared_ptr<Window>> owned;
     // Open windows by class name, in creation order.
     std::vector<Window*> windows;
     // Open, visible windows, front first.
@@ -56,6 +57,14 @@ void ForEachItem(MenuItem& item, const std::function<void(MenuItem&)>& visit)
     }
 }
 
+std::vector<std::shared_ptr<Window>> HoldAll(const std::vector<Window*>& windows)
+{
+    std::vector<std::shared_ptr<Window>> holds;
+    for (Window* window : windows)
+        holds.push_back(window->Hold());
+    return holds;
+}
+
 Control* FocusedControl()
 {
     Window* front = FrontWindow();
@@ -73,6 +82,8 @@ void Application::Quit(int status)
     if (status != 0)
         rt.status = status;
     std::vector<Window*> open = rt.windows;
+    // A window's Close may close another one: each stays whole until the end.
+    auto holds = HoldAll(open);
     for (Window* window : open)
         window->CloseWindow();
     Close();
@@ -108,6 +119,7 @@ void RuntimeStartLoop()
     if (rt.app)
         rt.app->Open();
     std::vector<Window*> open = rt.windows;
+    auto holds = HoldAll(open);
     for (Window* window : open)
         window->RaiseControlOpens();
     for (Window* window : open)
@@ -236,7 +248,7 @@ bool ChooseShortcut(const std::string& shortcut)
 
 namespace detail {
 
-Window& AdoptWindow(std::unique_ptr<Window> window)
+Window& AdoptWindow(std::shared_ptr<Window> window)
 {
     Runtime& rt = TheRuntime();
     rt.owned.push_back(std::move(window));
@@ -258,9 +270,10 @@ void WindowBuilt(Window& window)
 void WindowClosed(Window& window)
 {
     Runtime& rt = TheRuntime();
-    // The object stays owned until shutdown: its own event may still be running.
     std::erase(rt.windows, &window);
     std::erase(rt.zOrder, &window);
+    // Freed when whatever still runs on it lets go.
+    std::erase_if(rt.owned, [&window](const auto& owned) { return owned.get() == &window; });
 }
 
 void BringToFront(Window& window)

@@ -57,7 +57,7 @@ public:
 };
 
 namespace detail {
-Window& AdoptWindow(std::unique_ptr<Window> window);
+Window& AdoptWindow(std::shared_ptr<Window> window);
 }
 
 // ---- Start-up and shut-down -------------------------------------------------
@@ -84,12 +84,12 @@ void RuntimeShutdown();
 // ---- Windows ----------------------------------------------------------------
 // The single instance of the window class of that name, or nullptr.
 Window* _GetImplicitWindow(const std::string& className);
-// Creates a window of class W, owned by the runtime, and runs the
-// framework's window constructor on it.
+// Creates a window of class W, held by the runtime until it is closed, and
+// runs the framework's window constructor on it.
 template <class W>
 W& NewWindow(const std::string& className)
 {
-    auto& window = static_cast<W&>(detail::AdoptWindow(std::make_unique<W>()));
+    auto& window = static_cast<W&>(detail::AdoptWindow(std::make_shared<W>()));
     window.Construct(className);
     return window;
 }

@@ -5,6 +5,7 @@
 #include "window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fw {
 
@@ -68,6 +69,8 @@ bool Control::Raise(const std::string& event, const EventArgs& args)
 {
     for (const auto& [name, handler] : m_handlers) {
         if (name == event) {
+            // Declared first, so the window goes only after the copy of the handler.
+            auto hold = HoldWindow();
             // A copy, so a handler that rebinds cannot pull the rug from under itself.
             EventHandler run = handler;
             return run(args);
@@ -104,6 +107,8 @@ void Control::MouseDown(int x, int y)
     args.y = y;
     Raise("MouseDown", args);
 }
+
+std::shared_ptr<Window> Control::HoldWindow() const { return m_window ? m_window->Hold() : nullptr; }
 
 void Control::Changed()
 {
@@ -262,6 +267,7 @@ void EditField::Clear()
 
 void EditField::MouseDown(int x, int y)
 {
+    auto hold = HoldWindow();
     SetFocus();
     Control::MouseDown(x, y);
 }
@@ -374,8 +380,14 @@ void PushButton::SetCaption(const std::string& caption)
 
 void PushButton::MouseDown(int x, int y)
 {
+    m_pressed = true;
     Control::MouseDown(x, y);
-    Raise("Action");
+}
+
+void PushButton::MouseUp(int x, int y)
+{
+    if (std::exchange(m_pressed, false) && x >= 0 && y >= 0 && x < Width() && y < Height())
+        Raise("Action");
 }
 
 // ---- TabPanel ---------------------------------------------------------------
@@ -391,6 +403,7 @@ void TabPanel::SetValue(int value)
 {
     if (value < 0 || value >= static_cast<int>(m_tabs.size()) || value == m_value)
         return;
+    auto hold = HoldWindow();
     m_value = value;
     Changed();
     if (Owner())
@@ -487,6 +500,7 @@ Graphics Listbox::PaintCellBackground(int row, int column, int width, int height
 
 void Listbox::ClickCell(int row, int column, int x, int y)
 {
+    auto hold = HoldWindow();
     SetFocus();
     EventArgs args;
     args.row = row;

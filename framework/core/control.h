@@ -10,11 +10,15 @@
 // - When the focus moves, LostFocus of the field losing it comes before
 //   GotFocus of the field gaining it; SetFocus raises both before it returns.
 // - A control hidden by a page change loses the focus (raising LostFocus).
+// - SetFocus on a control that takes no focus (a label, a button) does nothing.
+// - While an event runs, its window stays whole, even when the handler
+//   closes it.
 // Every change of a property tells the control's observer (the view).
 
 #include "graphics.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -137,6 +141,8 @@ public:
 protected:
     void Changed();
     void SetFontBold(bool bold) { m_font.bold = bold; }
+    // For work after an event: the handler may have closed the window.
+    std::shared_ptr<Window> HoldWindow() const;
 
 private:
     friend class Window;
@@ -312,10 +318,14 @@ public:
     bool IsDefault() const { return m_default; }
     // MouseDown is raised when the button goes down, Action when it is released.
     void MouseDown(int x, int y) override;
+    // Raises Action after a press here, when released over the button: a
+    // press the user drags away from does nothing.
+    void MouseUp(int x, int y);
 
 private:
     std::string m_caption;
     bool m_default = false;
+    bool m_pressed = false;
 };
 
 class TabPanel : public Control {

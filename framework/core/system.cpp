@@ -18,12 +18,15 @@ std::function<void(const std::string&)>& URLHandler()
     return handler;
 }
 
+const std::chrono::steady_clock::time_point g_processStart = std::chrono::steady_clock::now();
+
+// One tick after the process start at the earliest: callers keep time
+// stamps where 0 means none.
 std::int32_t MonotonicTicks()
 {
     using namespace std::chrono;
-    static const steady_clock::time_point start = steady_clock::now();
-    auto elapsed = duration_cast<milliseconds>(steady_clock::now() - start).count();
-    return static_cast<std::int32_t>(elapsed * 60 / 1000);
+    auto elapsed = duration_cast<milliseconds>(steady_clock::now() - g_processStart).count();
+    return static_cast<std::int32_t>(elapsed * 60 / 1000 + 1);
 }
 
 } // namespace

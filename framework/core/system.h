@@ -9,7 +9,7 @@
 
 namespace fw {
 
-// 60 per second, from a monotonic clock started with the process.
+// 60 per second, from a monotonic clock that reads 1 at the process start.
 std::int32_t Ticks();
 // nullptr restores the real clock.
 void SetTickSource(std::function<std::int32_t()> source);

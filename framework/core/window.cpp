@@ -3,7 +3,17 @@
 #include "application.h"
 #include "text.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace fw {
+
+bool IsNamedKey(const std::string& key)
+{
+    static const char* const names[] = {"Up", "Down", "Left", "Right", "PageUp", "PageDown", "Home", "End", "Return"};
+    return std::find(std::begin(names), std::end(names), key) != std::end(names);
+}
 
 Window::~Window()
 {
@@ -13,6 +23,7 @@ Window::~Window()
 
 void Window::Construct(const std::string& className)
 {
+    auto hold = Hold();
     m_className = className;
     // Registered first, so the class's accessor finds it from now on.
     detail::RegisterWindow(*this);
@@ -75,6 +86,8 @@ void Window::CloseWindow()
     // A Quit raised from inside the Close event must not close it twice.
     if (m_closing || m_closed)
         return;
+    // The runtime lets go of the window below; it is freed on leaving here.
+    auto hold = Hold();
     m_closing = true;
     Close();
     m_closed = true;
@@ -109,14 +122,21 @@ Control* RuntimeWindowControlByName(const Window* window, const std::string& nam
 
 void Window::MoveFocusTo(Control* control)
 {
-    if (control == m_focus)
+    if (control == m_focus || (control != nullptr && !control->AcceptsFocus()))
         return;
+    auto hold = Hold();
     Control* losing = m_focus;
-    m_focus = control;
-    if (losing != nullptr)
+    // A move made by the LostFocus handler itself does not raise it again.
+    if (losing != nullptr && losing != m_losing) {
+        Control* outer = std::exchange(m_losing, losing);
         losing->Raise("LostFocus");
-    // A LostFocus handler that moved the focus elsewhere has the last word.
-    if (control != nullptr && m_focus == control)
+        m_losing = outer;
+        // The handler moved the focus elsewhere, or closed the window.
+        if (m_focus != losing)
+            return;
+    }
+    m_focus = control;
+    if (control != nullptr)
         control->Raise("GotFocus");
     if (m_observer)
         m_observer->FocusChanged(*this);
@@ -124,6 +144,7 @@ void Window::MoveFocusTo(Control* control)
 
 void Window::PageChanged()
 {
+    auto hold = Hold();
     if (m_focus != nullptr && !m_focus->Shown())
         MoveFocusTo(nullptr);
     if (m_observer)
@@ -143,22 +164,29 @@ const MenuHandler* Window::MenuHandlerFor(const std::string& itemName) const
     return nullptr;
 }
 
-void Window::PressKey(const std::string& key)
+bool Window::PressKey(const std::string& key, bool autoRepeat)
 {
+    auto hold = Hold();
     if (m_focus != nullptr) {
         EventArgs args;
         args.key = key;
         if (m_focus->Raise("KeyDown", args))
-            return;
+            return true;
         if (auto* field = dynamic_cast<EditField*>(m_focus)) {
+            // Named keys move the caret: the view's business, not the text's.
+            if (IsNamedKey(key))
+                return false;
             if (key == "\b")
                 field->Backspace();
             else if (!key.empty() && static_cast<unsigned char>(key[0]) >= 0x20)
                 field->ReplaceSelection(key);
-            return;
+            return true;
         }
     }
-    KeyDown(key);
+    // A held key is one press for the window; its repeats type into a field.
+    if (autoRepeat || m_closed)
+        return false;
+    return KeyDown(key);
 }
 
 void Window::RaiseControlOpens()
@@ -166,6 +194,7 @@ void Window::RaiseControlOpens()
     if (m_controlsOpened)
         return;
     m_controlsOpened = true;
+    auto hold = Hold();
     for (Control* control : m_order)
         control->Raise("Open");
 }

@@ -4,6 +4,10 @@
 // CreateControls and AddMenuHandlers, and registers the window as the single
 // instance of its class. When the event loop starts (or at once, for a window
 // built while it runs) every control's Open is raised, then the window's Open.
+//
+// A window the runtime built is freed once it is closed and nothing holds it:
+// every event of the window or of its controls holds it while it runs, so a
+// handler may close its own window and carry on.
 
 #include "control.h"
 #include "graphics.h"
@@ -38,7 +42,12 @@ struct WindowDesign {
     bool visible = true;
 };
 
-class Window {
+// Keys that carry no text reach KeyDown by name: "Up", "Down", "Left",
+// "Right", "PageUp", "PageDown", "Home", "End", "Return". Every other key is
+// the character it types.
+bool IsNamedKey(const std::string& key);
+
+class Window : public std::enable_shared_from_this<Window> {
 public:
     Window() = default;
     virtual ~Window();
@@ -74,6 +83,9 @@ public:
     void Hide();
     // Raises the Close event; then the window is gone.
     void CloseWindow();
+    // Keeps the window alive while the caller still works on it; empty for a
+    // window the runtime does not own.
+    std::shared_ptr<Window> Hold() { return weak_from_this().lock(); }
 
     // Controls, in the order they were added.
     Control& _AddControl(const std::string& name, std::unique_ptr<Control> control);
@@ -87,7 +99,9 @@ public:
     double Number(const std::string& fieldName) const;
 
     Control* Focus() const { return m_focus; }
-    // Moves the focus, raising LostFocus then GotFocus; nullptr clears it.
+    // Moves the focus, raising LostFocus then GotFocus; nullptr clears it. A
+    // control that takes no focus is refused. A LostFocus handler that moves
+    // the focus elsewhere has the last word.
     void MoveFocusTo(Control* control);
     // After a page change: a control that no longer shows gives up the focus.
     void PageChanged();
@@ -97,8 +111,11 @@ public:
 
     // A key pressed while this window is in front: the focused control takes
     // it first (its KeyDown, then typing into an edit field), else the
-    // window's KeyDown.
-    void PressKey(const std::string& key);
+    // window's KeyDown. A key held down repeats: each repeat reaches the
+    // focused control, never the window's KeyDown. True when a KeyDown
+    // handler consumed the key or a field took it as text; a named key
+    // nobody took is left to the view (the caret moves, a list scrolls).
+    bool PressKey(const std::string& key, bool autoRepeat = false);
 
     void SetObserver(WindowObserver* observer) { m_observer = observer; }
 
@@ -132,6 +149,8 @@ private:
     std::vector<std::unique_ptr<Control>> m_controls;
     std::vector<Control*> m_order;
     Control* m_focus = nullptr;
+    // The control whose LostFocus is being raised.
+    Control* m_losing = nullptr;
     WindowObserver* m_observer = nullptr;
     std::vector<std::pair<std::string, MenuHandler>> m_menuHandlers;
 };

@@ -17,7 +17,8 @@ namespace fwqt {
 
 namespace {
 
-// Push and bevel buttons: the core hears the press; Qt only animates it.
+// Push and bevel buttons: the core hears the press, and a push button's
+// release; Qt only animates them.
 class ButtonView final : public ControlView {
 public:
     ButtonView(WindowView& window, fw::Control& control, QWidget* content, bool bevel)
@@ -43,14 +44,20 @@ protected:
 
     bool WidgetEvent(QObject* /*watched*/, QEvent* event) override
     {
-        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        QEvent::Type type = event->type();
+        bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+        bool release = type == QEvent::MouseButtonRelease && !m_bevel;
+        if (!press && !release)
             return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            fw::Control* control = Control();
-            QPoint at = mouse->position().toPoint();
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        fw::Control* control = Control();
+        QPoint at = mouse->position().toPoint();
+        if (press)
             FromUser([control, at] { control->MouseDown(at.x(), at.y()); });
-        }
+        else
+            FromUser([control, at] { static_cast<fw::PushButton*>(control)->MouseUp(at.x(), at.y()); });
         return false;
     }
 

@@ -4,6 +4,7 @@
 #include "convert.h"
 #include "guard.h"
 #include "reentry.h"
+#include "window.h"
 #include "windowview.h"
 
 #include <QFocusEvent>
@@ -84,6 +85,8 @@ void ControlView::FromUser(const std::function<void()>& action)
     if (m_control == nullptr)
         return;
     {
+        // The input may close the window: it stays whole until the action ends.
+        std::shared_ptr<fw::Window> hold = m_control->Owner() ? m_control->Owner()->Hold() : nullptr;
         Reentry busy(m_fromUser);
         Guard(action);
     }

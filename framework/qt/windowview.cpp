@@ -14,6 +14,28 @@
 
 namespace fwqt {
 
+namespace {
+
+// The core's name of a key that carries no text; empty for the others.
+std::string KeyName(int key)
+{
+    switch (key) {
+    case Qt::Key_Up: return "Up";
+    case Qt::Key_Down: return "Down";
+    case Qt::Key_Left: return "Left";
+    case Qt::Key_Right: return "Right";
+    case Qt::Key_PageUp: return "PageUp";
+    case Qt::Key_PageDown: return "PageDown";
+    case Qt::Key_Home: return "Home";
+    case Qt::Key_End: return "End";
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return "Return";
+    default: return {};
+    }
+}
+
+} // namespace
+
 WindowView::WindowView(fw::Window& window)
     : m_window(&window), m_content(new QWidget(this)), m_menus(std::make_unique<MenuBarView>(*menuBar()))
 {
@@ -171,14 +193,16 @@ void WindowView::UserFocused(ControlView& view, Qt::FocusReason reason)
 
 bool WindowView::RouteKey(QWidget* receiver, const QKeyEvent& event)
 {
-    if (m_window == nullptr)
+    if (m_window == nullptr || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
         return false;
-    QString text = event.text();
-    if (text.isEmpty() || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab
-        || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return false;
-    std::string key = ToUtf8(text);
-    if (auto* field = dynamic_cast<fw::EditField*>(m_window->Focus())) {
+    std::string key = KeyName(event.key());
+    bool named = !key.empty();
+    if (!named) {
+        QString text = event.text();
+        if (text.isEmpty() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        key = ToUtf8(text);
+        auto* field = dynamic_cast<fw::EditField*>(m_window->Focus());
         ControlView* view = ViewOf(field);
         if (view != nullptr && view->Widget() == receiver) {
             // The field's KeyDown may refuse the key; otherwise it types natively.
@@ -192,8 +216,11 @@ bool WindowView::RouteKey(QWidget* receiver, const QKeyEvent& event)
         }
     }
     fw::Window* window = m_window;
-    Guard([window, &key] { window->PressKey(key); });
-    return true;
+    bool repeat = event.isAutoRepeat();
+    bool consumed = false;
+    Guard([&] { consumed = window->PressKey(key, repeat); });
+    // A named key nobody consumed is Qt's to act on: the caret moves, a list scrolls.
+    return !named || consumed;
 }
 
 void WindowView::closeEvent(QCloseEvent* event)

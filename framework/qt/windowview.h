@@ -36,7 +36,8 @@ public:
     // A control's widget took the Qt focus.
     void UserFocused(ControlView& view, Qt::FocusReason reason);
     // A key for this window, first seen by the widget that has its focus;
-    // true when the core took it.
+    // true when Qt must not act on it. Keys without text go to the core by
+    // name first; Qt acts on them only when no handler consumed them.
     bool RouteKey(QWidget* receiver, const QKeyEvent& event);
 
     void WindowChanged(fw::Window& window) override;

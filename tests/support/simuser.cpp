@@ -160,7 +160,15 @@ fw::Control& SimUser::Visible(const std::string& name) const
     return control;
 }
 
-void SimUser::Click(const std::string& name) { Visible(name).MouseDown(1, 1); }
+void SimUser::Click(const std::string& name)
+{
+    fw::Control& control = Visible(name);
+    // A press that closes the window leaves nothing to release.
+    std::shared_ptr<fw::Window> hold = control.Owner()->Hold();
+    control.MouseDown(1, 1);
+    if (auto* button = dynamic_cast<fw::PushButton*>(&control); button && !control.Owner()->IsClosed())
+        button->MouseUp(1, 1);
+}
 
 void SimUser::Type(const std::string& text)
 {
@@ -191,6 +199,8 @@ void SimUser::PressKey(const std::string& key)
     fw::Window* front = fw::FrontWindow();
     if (front == nullptr)
         throw std::runtime_error("no window to type into");
+    if (fw::Len(key) != 1 && !fw::IsNamedKey(key))
+        throw std::runtime_error("no key named " + key);
     front->PressKey(key);
 }
 

@@ -58,7 +58,8 @@ public:
 
     // ---- Input ----
     // A click: a field takes the focus with the caret at its end; a button,
-    // radio button, canvas or label gets its mouse-down.
+    // radio button, canvas or label gets its mouse-down (a push button then
+    // its release).
     void Click(const std::string& name);
     // Keystrokes into whatever has the focus, one character at a time.
     void Type(const std::string& text);
@@ -66,7 +67,9 @@ public:
     // a time; an empty text deletes the selection.
     void TypeInto(const std::string& name, const std::string& text);
     void Backspace(int times = 1);
-    // A key: " " for the space bar, "\b" for backspace.
+    // A key: " " for the space bar, "\b" for backspace, or a key without
+    // text by its name: "Up", "Down", "Left", "Right", "PageUp", "PageDown",
+    // "Home", "End", "Return".
     void PressKey(const std::string& key);
     // The Tab key's effect: the field takes the focus, its text selected.
     void TabInto(const std::string& name);
@@ -96,7 +99,8 @@ private:
     fw::Control& Visible(const std::string& name) const;
 
     std::filesystem::path m_configHome;
-    std::int32_t m_ticks = 0;
+    // Like the real clock, it never reads 0, which time stamps take for none.
+    std::int32_t m_ticks = 1;
     std::vector<std::string> m_links;
     bool m_started = false;
 };

@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -55,9 +56,28 @@ TEST_F(ControlViewsTest, ChoosingFromAPopupMenuSetsTheCoresIndex)
     QTest::keyClick(combo, Qt::Key_Down);
 
     EXPECT_EQ(popup->ListIndex(), 1);
-    EXPECT_EQ(log, std::vector<std::string>{"popup.Change"});
+    EXPECT_EQ(log, (std::vector<std::string>{"window.KeyDown Down", "popup.Change"}));
     popup->SetListIndex(2);
     EXPECT_EQ(combo->currentIndex(), 2);
+}
+
+TEST_F(ControlViewsTest, APushButtonActsWhenReleasedOverItNotWhenPressed)
+{
+    Open([](Form& form) {
+        auto& button = Add<fw::PushButton>(form, "go", {.width = 80, .height = 24, .text = "Go"});
+        Log(button, "MouseDown");
+        Log(button, "Action");
+    });
+    auto* button = Widget<QPushButton>("go");
+
+    QTest::mousePress(button, Qt::LeftButton);
+    EXPECT_EQ(log, std::vector<std::string>{"go.MouseDown"});
+    QTest::mouseRelease(button, Qt::LeftButton);
+    // Dragged away before the release: no Action.
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(200, 5));
+
+    EXPECT_EQ(log, (std::vector<std::string>{"go.MouseDown", "go.Action", "go.MouseDown"}));
 }
 
 TEST_F(ControlViewsTest, ALabelReportsPressesAndTheMouseComingAndGoing)
@@ -202,6 +222,25 @@ INSTANTIATE_TEST_SUITE_P(Clicks, CellClickTest,
                          [](const ::testing::TestParamInfo<CellClickCase>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST_F(ListboxViewTest, KeysWithoutTextReachItsKeyDownFirstAndQtOnlyIfNotConsumed)
+{
+    // State: a list that consumes every key, as the notes list does.
+    fw::Listbox& list = OpenList(false);
+    list._InstallInstanceEventHandler("KeyDown", [](const fw::EventArgs& args) {
+        Form::Note("list.KeyDown " + args.key);
+        return true;
+    });
+    ClickCell(0, 0);
+    Table()->setCurrentCell(0, 0);
+    log.clear();
+
+    QTest::keyClick(Table(), Qt::Key_Down);
+    QTest::keyClick(Table(), Qt::Key_PageDown);
+
+    EXPECT_EQ(log, (std::vector<std::string>{"list.KeyDown Down", "list.KeyDown PageDown"}));
+    EXPECT_EQ(Table()->currentRow(), 0) << "Qt moved the list";
+}
 
 TEST_F(ListboxViewTest, KeysGoToTheWindowAndScrollingFollowsTheCore)
 {

@@ -55,11 +55,13 @@ public:
         if (controls)
             controls(*this);
     }
+    ~Form() override { Note("window freed"); }
     void Close() override { Note("window.Close"); }
+    // Like the program's: it hears every key and consumes none.
     bool KeyDown(const std::string& key) override
     {
         Note("window.KeyDown " + key);
-        return true;
+        return false;
     }
 
     static void Note(const std::string& entry)

@@ -6,12 +6,14 @@
 #include "graphics.h"
 #include "menu.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -75,16 +77,40 @@ TEST_F(WindowViewTest, AWindowMovedByTheUserTellsTheCore)
     EXPECT_EQ(form.Top(), 80);
 }
 
-TEST_F(WindowViewTest, CloseBoxRaisesTheCoresClose)
+TEST_F(WindowViewTest, AClosedWindowIsFreedAndItsWidgetsWithIt)
 {
-    Form& form = Open(nullptr);
-    QWidget* view = View();
+    struct Case {
+        const char* name;
+        std::function<void(QWidget& view)> close;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {
+        {"the close box", [](QWidget& view) { view.close(); }, {"window.Close", "window freed"}},
+        {"a button's Action, inside the button's widget",
+         [](QWidget& view) { QTest::mouseClick(view.findChild<QPushButton*>("close"), Qt::LeftButton); },
+         {"window.Close", "Action carries on in close", "window freed"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.clear();
+        Open([](Form& form) {
+            auto& button = Add<fw::PushButton>(form, "close", {.width = 80, .height = 24, .text = "Close"});
+            button._InstallInstanceEventHandler("Action", [&button](const fw::EventArgs&) {
+                button.Owner()->CloseWindow();
+                Form::Note("Action carries on in " + button.Name());
+                return false;
+            });
+        });
+        QPointer<QWidget> view = View();
 
-    view->close();
+        c.close(*view);
 
-    EXPECT_EQ(log, std::vector<std::string>{"window.Close"});
-    EXPECT_TRUE(form.IsClosed());
-    EXPECT_FALSE(view->isVisible());
+        EXPECT_EQ(log, c.log);
+        EXPECT_EQ(fw::_GetImplicitWindow("Form"), nullptr);
+        EXPECT_FALSE(view->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(view.isNull());
+    }
 }
 
 TEST_F(WindowViewTest, ClickingATabShowsThatPage)
@@ -127,11 +153,15 @@ TEST_F(WindowViewTest, AFocusedFieldOnAPageLeftBehindLosesTheFocus)
     EXPECT_NE(QApplication::focusWidget(), Widget<QLineEdit>("field"));
 }
 
-TEST_F(WindowViewTest, KeysWithoutAFocusedFieldGoToTheWindow)
+TEST_F(WindowViewTest, KeysWithoutAFocusedFieldGoToTheWindowOncePerPress)
 {
     Open([](Form& form) { Add<fw::StaticText>(form, "label", {.width = 80, .height = 20, .text = "Tap"}); });
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    // The space bar held down: one press, then the keyboard's repeats.
+    for (bool repeat : {false, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
 
     EXPECT_EQ(log, std::vector<std::string>{"window.KeyDown  "});
 }
