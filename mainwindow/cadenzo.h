@@ -70,6 +70,12 @@ public:
     void notes();
 
     // SMPTE tab (calculators/smpte.cpp).
+    void SMPTEformat_Change();
+    void operateur_Change();
+    // The eight code fields' TextChange and LostFocus: H1_TextChange …
+    // F2_TextChange, and H1_LostFocus … F2_LostFocus told the field's name.
+    void SMPTEcode_TextChange();
+    void SMPTEcode_LostFocus(const char* name);
     void smpte();
 
     // Tab switching, keys, banner links and menu handlers (mainwindow/).
