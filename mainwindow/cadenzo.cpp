@@ -30,7 +30,13 @@ void Cadenzo::Open()
         TabPanel1_Change();
     Field("srate").SetText(fw::Str(GlobalPrefs::freq1));
     Field("beats").SetText(fw::Str(GlobalPrefs::beats1));
-    fw::ControlAs<fw::PopupMenu>(*this, "SMPTEformat").SetListIndex(GlobalPrefs::SMPTEpopup);
+    auto& rate = fw::ControlAs<fw::PopupMenu>(*this, "SMPTEformat");
+    const int designRate = rate.ListIndex();
+    rate.SetListIndex(GlobalPrefs::SMPTEpopup);
+    // Likewise for the frame rate: the result row is computed and a stored
+    // index the pop-up refused is replaced by the one it shows.
+    if (rate.ListIndex() == designRate)
+        SMPTEformat_Change();
     curseurentry = 0;
 }
 

@@ -163,6 +163,9 @@ TEST(TabSwitching, TheStoredRateBeatsAndFrameRateAreShownAtStart)
     EXPECT_EQ(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex(), 3);
     EXPECT_EQ(user.FocusedName(), "H1");
     EXPECT_EQ(user.Window().curseurentry, 0);
+    // The result row is computed for the restored rate.
+    user.TypeInto("S1", "45");
+    EXPECT_EQ(user.Text("S3"), "45");
 }
 
 TEST(TabSwitching, AStoredTabOrFrameRateOutOfRangeLeavesTheDesignChoice)
@@ -175,6 +178,7 @@ TEST(TabSwitching, AStoredTabOrFrameRateOutOfRangeLeavesTheDesignChoice)
     EXPECT_EQ(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex(), 0);
     user.Quit();
     EXPECT_EQ(user.PrefsFileValues()[4], 0);
+    EXPECT_EQ(user.PrefsFileValues()[7], 0);
 }
 
 TEST(TabSwitching, TheCloseBoxStoresPlaceAndTabThenQuits)
