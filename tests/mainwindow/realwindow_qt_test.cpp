@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 namespace {
@@ -89,6 +90,39 @@ TEST_F(RealWindow, TheFivePicturesComeFromTheApplicationsResourcesAtTheirSizes)
         EXPECT_EQ(picture->height, c.height);
         EXPECT_EQ(c.accessor(), picture);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RealWindow, ClickingEachTabPutsTheFocusWhereTheUserTypesNext)
+{
+    user.Start();
+    QMainWindow* window = MainWindow();
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto* bar = window->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>("tempo1"));
+
+    const struct { int index; const char* focus; } tabs[] = {
+        {2, "tempo3"}, {1, "transpose2"}, {4, "loopl"}, {5, "noteshz"}, {6, "H1"}, {0, "tempo1"},
+    };
+    for (const auto& tab : tabs) {
+        SCOPED_TRACE(tab.focus);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab.index).center());
+        EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), tab.index);
+        EXPECT_EQ(user.FocusedName(), tab.focus);
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->objectName(), tab.focus);
+    }
+    // The Tap tab has no field: the space bar must reach the window.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
+    EXPECT_EQ(user.FocusedName(), "");
+    EXPECT_FALSE(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
 }
 
 } // namespace
