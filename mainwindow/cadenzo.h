@@ -64,7 +64,22 @@ public:
     void taptempo();
 
     // Samples tab (calculators/samples.cpp).
+    void srate_LostFocus();
+    void srate_TextChange();
+    void beats_LostFocus();
+    void beats_TextChange();
+    void tempo5_GotFocus();
+    void tempo5_LostFocus();
+    void tempo5_TextChange();
+    void loopl_GotFocus();
+    void loopl_LostFocus();
+    void loopl_TextChange();
+    void loopms_GotFocus();
+    void loopms_LostFocus();
+    void loopms_TextChange();
     void samples();
+    // How many runs of samples() are nested in one another right now.
+    int samplesdepth = 0;
 
     // Notes tab (calculators/notes.cpp).
     void notes();
