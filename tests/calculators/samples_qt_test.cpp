@@ -14,16 +14,11 @@ TEST_F(RealWindow, TypingALoopLengthShowsItsMillisecondsAndTempo)
     user.ChooseTab("Samples");
     MainWindow()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindow()));
-    const struct {
-        const char* field;
-        const char* typed;
-    } typing[] = {{"srate", "44100"}, {"beats", "4"}, {"loopl", "88200"}};
-    for (const auto& t : typing) {
-        QLineEdit* field = Widget<QLineEdit>(t.field);
-        ASSERT_NE(field, nullptr) << t.field;
-        QTest::mouseClick(field, Qt::LeftButton);
-        QTest::keyClicks(field, t.typed);
-    }
+    // The rate and beats shown at start: 44100 and 4.
+    QLineEdit* loopl = Widget<QLineEdit>("loopl");
+    ASSERT_NE(loopl, nullptr);
+    QTest::mouseClick(loopl, Qt::LeftButton);
+    QTest::keyClicks(loopl, "88200");
     EXPECT_EQ(Widget<QLineEdit>("loopms")->text(), "2000");
     EXPECT_EQ(Widget<QLineEdit>("tempo5")->text(), "120.00");
     EXPECT_EQ(Widget<QLineEdit>("loopl")->text(), "88200");

@@ -49,7 +49,14 @@ TEST(TabSwitching, TheTempoTypedOnOneTabIsReadyOnTheNext)
     EXPECT_EQ(user.Text("note1"), "2000.00");
     EXPECT_EQ(user.Text("note18"), "41.67");
 
+    user.ChooseTab("Samples");
+    EXPECT_EQ(user.Text("tempo5"), "120");
+    EXPECT_EQ(user.Text("loopl"), "88200");
+    EXPECT_EQ(user.Text("loopms"), "2000");
+    ExpectFocusedAndSelected(user, "loopl");
+
     // A tempo worked out from a cell goes back to the Tempo tab and its results.
+    user.ChooseTab("Delay");
     user.TypeInto("note7", "333");
     user.ChooseTab("Tempo");
     EXPECT_EQ(user.Text("tempo1"), "180.18");
