@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+enum class Link;
+
 // The main window: seven tabs of calculators. Its calculators and their
 // handlers live in calculators/, one unit per tab; its layout, tab switching
 // and window events in mainwindow/.
@@ -96,6 +98,40 @@ public:
     // Tab switching, keys, banner links and menu handlers (mainwindow/).
     void TabPanel1_Change();
     bool KeyDown(const std::string& key) override;
+
+    // The banner's links (mainwindow/banner.cpp).
+    // contactbut_MouseDown, contactbuttxt_MouseDown, webbut_MouseDown,
+    // webbuttxt_MouseDown, aproposbut_MouseDown, aboutbuttxt_MouseDown:
+    // the link of the pair, the About window for About.
+    bool link_MouseDown(Link link);
+    // contactbut_MouseEnter, contactbuttxt_MouseEnter, webbut_MouseEnter,
+    // webbuttxt_MouseEnter, aproposbut_MouseEnter, aboutbuttxt_MouseEnter:
+    // the pair's caption turns blue.
+    void link_MouseEnter(Link link);
+    // contactbut_MouseExit, contactbuttxt_MouseExit, webbut_MouseExit,
+    // webbuttxt_MouseExit, aproposbut_MouseExit, aboutbuttxt_MouseExit:
+    // the pair's caption turns black.
+    void link_MouseExit(Link link);
+
+    // The items of the window's menu bar, by name; nullptr for a name it
+    // lacks (UntitledMenu3).
+    fw::MenuItem* UntitledMenu0() const;
+    fw::AppleMenuItem* FileAbout() const;
+    fw::MenuItem* EditSelectAll() const;
+    fw::MenuItem* EditClear() const;
+    fw::MenuItem* EditPaste() const;
+    fw::MenuItem* EditCopy() const;
+    fw::MenuItem* EditCut() const;
+    fw::MenuItem* UntitledMenu1() const;
+    fw::QuitMenuItem* FileQuit() const;
+    fw::MenuItem* UntitledMenu2() const;
+    fw::MenuItem* FileClose() const;
+    fw::MenuItem* UntitledMenu3() const;
+
+    void AddMenuHandlers(fw::Window& window) override;
+    void EnableMenuItems() override;
+    bool _FileAbout_Action();
+    bool _FileClose_Action();
 
     void _CreateControls0();
     void _CreateControls1();

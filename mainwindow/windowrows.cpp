@@ -1,3 +1,4 @@
+#include "links.h"
 #include "pictures.h"
 #include "tabrows.h"
 #include "uistrings.h"
@@ -43,25 +44,16 @@ const std::vector<ControlRow>& WindowRows()
         {.name = "Canvas1", .cls = ControlClass::Canvas,
          .design = {.left = 17, .top = 6, .width = 400, .height = 158, .useFocusRing = true},
          .picture = logo},
-        {.name = "contactbut", .cls = ControlClass::Canvas,
-         .design = {.left = 433, .top = 122, .width = 41, .height = 22},
-         .picture = contact},
-        {.name = "contactbuttxt", .cls = ControlClass::StaticText,
-         .design = {.left = 422, .top = 144, .width = 62, .height = 20, .text = "Contact", .fontName = "System",
-                    .fontSize = 10, .align = fw::Align::Center}},
-        {.name = "webbut", .cls = ControlClass::Canvas,
-         .design = {.left = 376, .top = 122, .width = 41, .height = 22, .parent = "Canvas1"},
-         .picture = web},
-        {.name = "aboutbuttxt", .cls = ControlClass::StaticText,
-         .design = {.left = 308, .top = 144, .width = 62, .height = 20, .parent = "Canvas1", .fontName = "System",
-                    .fontSize = 10, .align = fw::Align::Center},
-         .strings = Strings::ABOUTBUT},
-        {.name = "webbuttxt", .cls = ControlClass::StaticText,
-         .design = {.left = 365, .top = 144, .width = 62, .height = 20, .text = "Website", .fontName = "System",
-                    .fontSize = 10, .align = fw::Align::Center}},
-        {.name = "aproposbut", .cls = ControlClass::Canvas,
-         .design = {.left = 319, .top = 122, .width = 41, .height = 22, .parent = "Canvas1"},
-         .picture = apropos},
+        LinkEvents<class Cadenzo>(LinkPictureRow("contactbut", 433, 122, contact), Link::Contact),
+        LinkEvents<class Cadenzo>(LinkCaptionRow("contactbuttxt", 422, 144, "Contact"), Link::Contact),
+        LinkEvents<class Cadenzo>(LinkPictureRow("webbut", 376, 122, web, "Canvas1"), Link::Website),
+        [] {
+            ControlRow row = LinkCaptionRow("aboutbuttxt", 308, 144, {}, "Canvas1");
+            row.strings = Strings::ABOUTBUT;
+            return LinkEvents<class Cadenzo>(std::move(row), Link::About);
+        }(),
+        LinkEvents<class Cadenzo>(LinkCaptionRow("webbuttxt", 365, 144, "Website"), Link::Website),
+        LinkEvents<class Cadenzo>(LinkPictureRow("aproposbut", 319, 122, apropos, "Canvas1"), Link::About),
     };
     return rows;
 }

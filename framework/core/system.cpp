@@ -50,4 +50,6 @@ void SetURLHandler(std::function<void(const std::string&)> handler)
     URLHandler() = std::move(handler);
 }
 
+bool HasURLHandler() { return static_cast<bool>(URLHandler()); }
+
 } // namespace fw

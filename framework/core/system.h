@@ -17,5 +17,6 @@ void SetTickSource(std::function<std::int32_t()> source);
 // Hands a mailto or web link to the system; the result is not reported.
 void ShowURL(const std::string& url);
 void SetURLHandler(std::function<void(const std::string&)> handler);
+bool HasURLHandler();
 
 } // namespace fw

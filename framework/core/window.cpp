@@ -71,6 +71,8 @@ void Window::Show()
     m_visible = true;
     detail::BringToFront(*this);
     Changed();
+    if (m_observer)
+        m_observer->WindowRaised(*this);
 }
 
 void Window::Hide()

@@ -28,6 +28,8 @@ public:
     virtual void WindowChanged(Window& window) = 0;
     virtual void FocusChanged(Window& window) = 0;
     virtual void WindowClosed(Window& window) = 0;
+    // Show brought the window to the front, also one already visible.
+    virtual void WindowRaised(Window& /*window*/) {}
     // The window object is going away (a closed one too): forget it.
     virtual void WindowDestroyed(Window& /*window*/) {}
 };

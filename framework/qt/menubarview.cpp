@@ -23,7 +23,10 @@ QKeySequence ShortcutOf(const std::string& shortcut)
 
 } // namespace
 
-MenuBarView::MenuBarView(QMenuBar& bar) : m_bar(bar) {}
+MenuBarView::MenuBarView(QMenuBar& bar, std::function<void()> beforeUse)
+    : m_bar(bar), m_beforeUse(std::move(beforeUse))
+{
+}
 
 MenuBarView::~MenuBarView() = default;
 
@@ -74,7 +77,11 @@ void MenuBarView::Fill(QMenu& menu, const fw::MenuItem& parent)
 
 void MenuBarView::Refresh()
 {
-    Guard([] { fw::UpdateMenuItems(); });
+    Guard([this] {
+        if (m_beforeUse)
+            m_beforeUse();
+        fw::UpdateMenuItems();
+    });
     for (const auto& [action, item] : m_items) {
         action->setEnabled(item->Enabled);
         QString text = Caption(item->Text);

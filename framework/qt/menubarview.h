@@ -4,6 +4,7 @@
 // states up to date before they open; choosing an item chooses it in the
 // core. Shortcuts are only shown here: the key router chooses them.
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -20,7 +21,8 @@ namespace fwqt {
 
 class MenuBarView {
 public:
-    explicit MenuBarView(QMenuBar& bar);
+    // beforeUse runs when one of the menus is about to open.
+    MenuBarView(QMenuBar& bar, std::function<void()> beforeUse);
     ~MenuBarView();
     MenuBarView(const MenuBarView&) = delete;
     MenuBarView& operator=(const MenuBarView&) = delete;
@@ -33,6 +35,7 @@ private:
     void Refresh();
 
     QMenuBar& m_bar;
+    std::function<void()> m_beforeUse;
     const fw::MenuBar* m_source = nullptr;
     std::vector<QMenu*> m_menus;
     // Every action with the item it shows, for the refresh before opening.

@@ -127,7 +127,12 @@ protected:
         fw::Application* app = fw::_GetAppObject();
         if (!shortcut.empty() && app != nullptr && app->MenuBar() != nullptr
             && HasShortcut(*app->MenuBar(), shortcut)) {
-            Guard([&shortcut] { fw::ChooseShortcut(shortcut); });
+            auto* view = dynamic_cast<WindowView*>(widget->window());
+            Guard([view, &shortcut] {
+                if (view != nullptr)
+                    view->UserActsHere();
+                fw::ChooseShortcut(shortcut);
+            });
             return true;
         }
         if (auto* view = dynamic_cast<WindowView*>(widget->window()))
@@ -148,12 +153,17 @@ Platform::Platform(int& argc, char** argv)
     fw::SetResourceForkFactory(&NewResourceFork);
     fw::Clipboard::Connect([] { return ToUtf8(QGuiApplication::clipboard()->text()); },
                            [](const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); });
-    fw::SetURLHandler([](const std::string& url) { QDesktopServices::openUrl(QUrl(ToQString(url))); });
+    // Links go to the desktop's handler (xdg-open), unless a test records them.
+    if (!fw::HasURLHandler()) {
+        fw::SetURLHandler([](const std::string& url) { QDesktopServices::openUrl(QUrl(ToQString(url))); });
+        m_ownsURLHandler = true;
+    }
 }
 
 Platform::~Platform()
 {
-    fw::SetURLHandler(nullptr);
+    if (m_ownsURLHandler)
+        fw::SetURLHandler(nullptr);
     fw::Clipboard::Connect(nullptr, nullptr);
     fw::SetResourceForkFactory(nullptr);
     fw::SetViewFactory(nullptr);

@@ -3,8 +3,9 @@
 // The Qt platform under the framework's core. main() checks HasDisplay(),
 // then constructs one Platform before the runtime builds any window; it
 // creates the QApplication and installs into the core the event loop, the
-// view of every window, the resources, the clipboard and the link handler.
-// It must outlive the runtime's event loop.
+// view of every window, the resources, the clipboard and the link handler
+// (a handler installed before, a test's recorder, stays). It must outlive
+// the runtime's event loop.
 
 #include <memory>
 
@@ -33,6 +34,7 @@ private:
     std::unique_ptr<EventLoop> m_loop;
     std::unique_ptr<ViewFactory> m_views;
     std::unique_ptr<KeyRouter> m_keys;
+    bool m_ownsURLHandler = false;
 };
 
 } // namespace fwqt

@@ -37,7 +37,8 @@ std::string KeyName(int key)
 } // namespace
 
 WindowView::WindowView(fw::Window& window)
-    : m_window(&window), m_content(new QWidget(this)), m_menus(std::make_unique<MenuBarView>(*menuBar()))
+    : m_window(&window), m_content(new QWidget(this)),
+      m_menus(std::make_unique<MenuBarView>(*menuBar(), [this] { UserActsHere(); }))
 {
     Reentry applying(m_applying);
     setObjectName(ToQString(window.ClassName()));
@@ -176,7 +177,22 @@ void WindowView::WindowClosed(fw::Window& /*window*/)
     deleteLater();
 }
 
+void WindowView::WindowRaised(fw::Window& /*window*/)
+{
+    raise();
+    activateWindow();
+}
+
 void WindowView::WindowDestroyed(fw::Window& window) { WindowClosed(window); }
+
+void WindowView::UserActsHere()
+{
+    // Each window has its own menu bar here: the one whose menu opens, or
+    // whose window a shortcut is typed in, is the window in front, even with
+    // no window manager to activate it on the click.
+    if (m_window != nullptr)
+        fw::detail::BringToFront(*m_window);
+}
 
 void WindowView::UserFocused(ControlView& view, Qt::FocusReason reason)
 {

@@ -33,6 +33,8 @@ public:
     bool Applying() const { return m_applying > 0; }
     int& ApplyingDepth() { return m_applying; }
 
+    // The user opens this window's menus or types a shortcut in it.
+    void UserActsHere();
     // A control's widget took the Qt focus.
     void UserFocused(ControlView& view, Qt::FocusReason reason);
     // A key for this window, first seen by the widget that has its focus;
@@ -43,6 +45,7 @@ public:
     void WindowChanged(fw::Window& window) override;
     void FocusChanged(fw::Window& window) override;
     void WindowClosed(fw::Window& window) override;
+    void WindowRaised(fw::Window& window) override;
     void WindowDestroyed(fw::Window& window) override;
 
 protected:

@@ -263,9 +263,10 @@ void SimUser::ClickCell(const std::string& listName, int row, int column)
 
 void SimUser::AdvanceClock(std::int32_t ticks) { m_ticks += ticks; }
 
-std::string SimUser::Text(const std::string& name) const
+std::string SimUser::Text(const std::string& name) const { return TextOf(Control(name)); }
+
+std::string SimUser::TextOf(fw::Control& control)
 {
-    fw::Control& control = Control(name);
     if (auto* label = dynamic_cast<fw::StaticText*>(&control))
         return label->Text();
     if (auto* field = dynamic_cast<fw::EditField*>(&control))
@@ -276,7 +277,7 @@ std::string SimUser::Text(const std::string& name) const
         return bevel->Caption();
     if (auto* radio = dynamic_cast<fw::RadioButton*>(&control))
         return radio->Caption();
-    throw std::runtime_error(name + " shows no text");
+    throw std::runtime_error(control.Name() + " shows no text");
 }
 
 bool SimUser::Shown(const std::string& name) const { return Control(name).Shown(); }
@@ -285,4 +286,83 @@ std::string SimUser::FocusedName() const
 {
     fw::Control* focus = Window().Focus();
     return focus ? focus->Name() : std::string();
+}
+
+fw::Window* SimUser::FindWindow(const std::string& className) const { return fw::_GetImplicitWindow(className); }
+
+bool SimUser::WindowShown(const std::string& className) const
+{
+    fw::Window* window = FindWindow(className);
+    return window != nullptr && window->Visible();
+}
+
+std::string SimUser::FrontWindowName() const
+{
+    fw::Window* front = fw::FrontWindow();
+    return front ? front->ClassName() : std::string();
+}
+
+fw::Window& SimUser::ShownWindow(const std::string& className) const
+{
+    if (!WindowShown(className))
+        throw std::runtime_error("the user cannot see the window " + className);
+    return *FindWindow(className);
+}
+
+void SimUser::BringToFront(const std::string& className) { fw::detail::BringToFront(ShownWindow(className)); }
+
+void SimUser::MoveWindow(const std::string& className, int left, int top)
+{
+    fw::Window& window = ShownWindow(className);
+    fw::detail::BringToFront(window);
+    window.Moved(left, top);
+}
+
+void SimUser::CloseWindow(const std::string& className) { ShownWindow(className).CloseWindow(); }
+
+fw::Control& SimUser::ControlIn(const std::string& className, const std::string& name) const
+{
+    fw::Window* window = FindWindow(className);
+    if (window == nullptr)
+        throw std::runtime_error("the window " + className + " is not open");
+    fw::Control* control = window->ControlByName(name);
+    if (control == nullptr)
+        throw std::runtime_error("no control named " + name + " in " + className);
+    return *control;
+}
+
+fw::Control& SimUser::VisibleIn(const std::string& className, const std::string& name) const
+{
+    ShownWindow(className);
+    fw::Control& control = ControlIn(className, name);
+    if (!control.Shown())
+        throw std::runtime_error("the user cannot see " + name + " in " + className);
+    return control;
+}
+
+void SimUser::ClickIn(const std::string& className, const std::string& name)
+{
+    fw::Control& control = VisibleIn(className, name);
+    fw::detail::BringToFront(ShownWindow(className));
+    control.MouseDown(1, 1);
+}
+
+void SimUser::HoverEnterIn(const std::string& className, const std::string& name)
+{
+    VisibleIn(className, name).MouseEnter();
+}
+
+void SimUser::HoverExitIn(const std::string& className, const std::string& name)
+{
+    VisibleIn(className, name).MouseExit();
+}
+
+std::string SimUser::TextIn(const std::string& className, const std::string& name) const
+{
+    return TextOf(ControlIn(className, name));
+}
+
+fw::Color SimUser::TextColorIn(const std::string& className, const std::string& name) const
+{
+    return dynamic_cast<fw::StaticText&>(ControlIn(className, name)).TextColor();
 }

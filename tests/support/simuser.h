@@ -84,6 +84,30 @@ public:
     void HoverExit(const std::string& name);
     void ClickCell(const std::string& listName, int row, int column);
 
+    // ---- Other windows, by class name ("winabout"; "Cadenzo" is the main one) ----
+    // The open window of that class, or nullptr. Look it up anew each time:
+    // a closed window is gone.
+    fw::Window* FindWindow(const std::string& className) const;
+    // Open and not hidden.
+    bool WindowShown(const std::string& className) const;
+    // The class of the window in front, or "" when none shows.
+    std::string FrontWindowName() const;
+    // A click on the window's title bar: it comes to the front.
+    void BringToFront(const std::string& className);
+    // Drags the window by its title bar to that place.
+    void MoveWindow(const std::string& className, int left, int top);
+    // Closes the window with its close box.
+    void CloseWindow(const std::string& className);
+    // A control of that window, and what Click, HoverEnter, HoverExit and
+    // Text do in the main window; a click brings the window to the front.
+    fw::Control& ControlIn(const std::string& className, const std::string& name) const;
+    void ClickIn(const std::string& className, const std::string& name);
+    void HoverEnterIn(const std::string& className, const std::string& name);
+    void HoverExitIn(const std::string& className, const std::string& name);
+    std::string TextIn(const std::string& className, const std::string& name) const;
+    // A label's colour, &hRRGGBB.
+    fw::Color TextColorIn(const std::string& className, const std::string& name) const;
+
     // ---- The clock and the outside world ----
     void AdvanceClock(std::int32_t ticks);
     std::int32_t Now() const { return m_ticks; }
@@ -97,6 +121,9 @@ public:
 
 private:
     fw::Control& Visible(const std::string& name) const;
+    fw::Window& ShownWindow(const std::string& className) const;
+    fw::Control& VisibleIn(const std::string& className, const std::string& name) const;
+    static std::string TextOf(fw::Control& control);
 
     std::filesystem::path m_configHome;
     // Like the real clock, it never reads 0, which time stamps take for none.
