@@ -160,15 +160,21 @@ fw::Control& SimUser::Visible(const std::string& name) const
     return control;
 }
 
-void SimUser::Click(const std::string& name)
+namespace {
+
+// A push button acts on its release; a press that closes the window leaves
+// nothing to release.
+void PressAndRelease(fw::Control& control)
 {
-    fw::Control& control = Visible(name);
-    // A press that closes the window leaves nothing to release.
     std::shared_ptr<fw::Window> hold = control.Owner()->Hold();
     control.MouseDown(1, 1);
     if (auto* button = dynamic_cast<fw::PushButton*>(&control); button && !control.Owner()->IsClosed())
         button->MouseUp(1, 1);
 }
+
+} // namespace
+
+void SimUser::Click(const std::string& name) { PressAndRelease(Visible(name)); }
 
 void SimUser::Type(const std::string& text)
 {
@@ -344,7 +350,7 @@ void SimUser::ClickIn(const std::string& className, const std::string& name)
 {
     fw::Control& control = VisibleIn(className, name);
     fw::detail::BringToFront(ShownWindow(className));
-    control.MouseDown(1, 1);
+    PressAndRelease(control);
 }
 
 void SimUser::HoverEnterIn(const std::string& className, const std::string& name)
