@@ -24,7 +24,7 @@ build-release:
 	cmake --build $(BUILD_RELEASE) -j $(JOBS)
 
 build-test:
-	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=Debug -DCADENZO_SANITIZE=ON -DBUILD_TESTING=ON
+	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=Debug -DCADENZO_SANITIZE=ON -DCADENZO_WERROR=ON -DBUILD_TESTING=ON
 	cmake --build $(BUILD_TEST) -j $(JOBS)
 
 clean:

@@ -9,6 +9,10 @@ namespace {
 
 const std::string kPrefsName = "Cadenzo Prefs";
 
+// A preferences file stood but could not be read: saving the defaults over
+// it at quit would lose the user's settings.
+bool g_keepUnreadFile = false;
+
 // The settings file; nullptr when there is no preferences folder, in which
 // case the program runs on its defaults and saves nothing.
 fw::FolderItemPtr PrefsFile()
@@ -41,11 +45,14 @@ void App::Load_Pref()
     GlobalPrefs::freq1 = 44100;
     GlobalPrefs::beats1 = 4;
     // SMPTEpopup keeps its value: it has no default of its own.
+    g_keepUnreadFile = false;
     if (!item)
         return;
     std::unique_ptr<fw::BinaryStream> stream = item->OpenAsBinaryFile(false);
-    if (!stream)
+    if (!stream) {
+        g_keepUnreadFile = item->Exists();
         return;
+    }
     // A short file reads as 0 past its end; bytes past the 32nd are ignored.
     GlobalPrefs::winx = stream->ReadLong();
     GlobalPrefs::winy = stream->ReadLong();
@@ -65,7 +72,7 @@ void App::Load_Pref()
 void App::Save_Pref()
 {
     fw::FolderItemPtr item = PrefsFile();
-    if (!item)
+    if (!item || g_keepUnreadFile)
         return;
     std::unique_ptr<fw::BinaryStream> stream = item->CreateBinaryFile("pref");
     if (!stream)

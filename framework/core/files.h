@@ -18,15 +18,20 @@ public:
     explicit FolderItem(std::filesystem::path path) : m_path(std::move(path)) {}
 
     const std::filesystem::path& Path() const { return m_path; }
+    // True also when it cannot be told (no permission to look), so that
+    // nothing is taken for absent and then overwritten.
     bool Exists() const;
     std::shared_ptr<FolderItem> Child(const std::string& name) const;
 
-    // nullptr when the file cannot be opened.
+    // nullptr unless the item is a regular file this user may read; never
+    // waits on a FIFO or device. The stream reads only as far as asked.
     std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool readWrite) const;
     // Replaces the file with what the stream writes. The new content takes the
     // file's place only when the stream closes after every write succeeded, so
-    // a failed save leaves the previous file whole. nullptr when the file
-    // cannot be created.
+    // a failed save leaves the previous file whole. Through a symbolic link the
+    // link's target is replaced and the link kept. nullptr when the file
+    // cannot be created, or stands but is no regular file or is read-only, or
+    // its folder is read-only.
     std::unique_ptr<BinaryStream> CreateBinaryFile(const std::string& fileType) const;
 
 private:
@@ -35,8 +40,9 @@ private:
 
 using FolderItemPtr = std::shared_ptr<FolderItem>;
 
-// The XDG configuration folder ($XDG_CONFIG_HOME, else ~/.config), created
-// when missing; nullptr when there is none or it cannot be created.
+// The XDG configuration folder ($XDG_CONFIG_HOME when it is an absolute path,
+// else ~/.config), created private to the user when missing; nullptr when
+// there is none or it cannot be created.
 FolderItemPtr PreferencesFolder();
 
 // Values are big-endian, the default order of the platform the program came
@@ -55,7 +61,10 @@ public:
 private:
     friend class FolderItem;
     BinaryStream() = default;
+    // Reads from the file until the data holds `size` bytes or the file ends.
+    void Fill(std::size_t size);
 
+    int m_file = -1; // the file being read, until its end
     std::vector<std::uint8_t> m_data;
     std::size_t m_position = 0;
     bool m_writing = false;

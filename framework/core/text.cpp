@@ -1,5 +1,6 @@
 #include "text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -75,6 +76,35 @@ bool IsZeroText(std::string_view text)
     return true;
 }
 
+// Whether a decimal number that a double cannot hold lies above the range
+// (else below it, toward 0). Its value is 0.d... x 10^magnitude, d its first
+// non-zero digit: it is too large exactly when the magnitude is above 0.
+bool AboveRange(std::string_view number)
+{
+    long long magnitude = 0;
+    bool significant = false;
+    bool fraction = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        char c = number[i];
+        if (c == '.')
+            fraction = true;
+        if (!IsDigit(c))
+            continue;
+        significant = significant || c != '0';
+        if (significant && !fraction)
+            ++magnitude;
+        else if (!significant && fraction)
+            --magnitude;
+    }
+    long long exponent = 0;
+    bool negative = i + 1 < number.size() && number[i + 1] == '-';
+    for (++i; i < number.size(); ++i)
+        if (IsDigit(number[i]))
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
+    return magnitude + (negative ? -exponent : exponent) > 0;
+}
+
 } // namespace
 
 double Val(std::string_view s)
@@ -120,8 +150,7 @@ double Val(std::string_view s)
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
         bool negative = number[0] == '-';
-        if (number.find("e-") != std::string::npos) // underflow
-
+        if (!AboveRange(number))
             return negative ? -0.0 : 0.0;
         return negative ? -std::numeric_limits<double>::infinity()
                         : std::numeric_limits<double>::infinity();
@@ -146,9 +175,12 @@ std::string Str(double value)
                                    std::chars_format::general, 15);
     if (ec != std::errc())
         return "0";
-    std::string text(buffer.data(), end);
+    // Rounded to 15 digits the largest doubles would read back as infinite:
+    // they take the shortest text that reads back exactly.
+    if (std::isinf(Val(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())))))
+        end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
     // to_chars keeps no trailing zeros in general form except in the exponent.
-    return text;
+    return std::string(buffer.data(), end);
 }
 
 std::string Format(double value, std::string_view pattern)

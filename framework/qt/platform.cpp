@@ -17,7 +17,9 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace fwqt {
@@ -76,6 +78,48 @@ public:
         return picture;
     }
 };
+
+// Qt's messages while the platform starts, held back: when no platform
+// starts, Qt reports it at length and aborts; the user gets one line and
+// status 1 instead.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> g_heldMessages;
+std::string g_programName;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr,
+                     "%s: cannot open a window: no usable display (check DISPLAY, WAYLAND_DISPLAY "
+                     "and QT_QPA_PLATFORM, or run it under xvfb-run)\n",
+                     g_programName.c_str());
+        std::_Exit(1);
+    }
+    g_heldMessages.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+std::unique_ptr<QApplication> NewApplication(int& argc, char** argv)
+{
+    g_programName = argc > 0 && argv[0] != nullptr ? std::string(argv[0]) : std::string();
+    g_programName = g_programName.substr(g_programName.find_last_of('/') + 1);
+    QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage& message : g_heldMessages) {
+        QMessageLogContext context(message.file.constData(), message.line, message.function.constData(),
+                                   message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    g_heldMessages.clear();
+    return app;
+}
 
 std::unique_ptr<fw::ResourceFork> NewResourceFork() { return std::make_unique<ResourceFork>(); }
 
@@ -142,7 +186,7 @@ protected:
 };
 
 Platform::Platform(int& argc, char** argv)
-    : m_app(std::make_unique<QApplication>(argc, argv)), m_loop(std::make_unique<EventLoop>()),
+    : m_app(NewApplication(argc, argv)), m_loop(std::make_unique<EventLoop>()),
       m_views(std::make_unique<ViewFactory>()), m_keys(std::make_unique<KeyRouter>())
 {
     // Closing the last window is the program's business, not Qt's.

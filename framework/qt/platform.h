@@ -20,6 +20,8 @@ class ViewFactory;
 class Platform {
 public:
     // argc must stay alive as long as the Platform: QApplication keeps it.
+    // When Qt finds no usable display after all (no server, an unknown
+    // platform), prints one line and ends the process with status 1.
     Platform(int& argc, char** argv);
     ~Platform();
     Platform(const Platform&) = delete;

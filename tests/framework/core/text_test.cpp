@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -39,11 +40,29 @@ TEST(Val, IgnoresTheUsersLocale)
     std::setlocale(LC_ALL, saved.c_str());
 }
 
-TEST(Val, HugeAndTinyNumbersDoNotFail)
+TEST(Val, ANumberBeyondTheRangeGoesByItsSizeNotItsWriting)
 {
-    EXPECT_EQ(fw::Val("1e400"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(fw::Val("1e-400"), 0.0);
-    EXPECT_EQ(fw::Val(std::string(400, '9')), std::numeric_limits<double>::infinity());
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const std::string zeros323(323, '0');
+    const std::string zeros310(310, '0');
+    const struct {
+        std::string text;
+        double value;
+    } cases[] = {
+        {"1e400", inf},
+        {"-1e400", -inf},
+        {"1e-400", 0},
+        {std::string(400, '9'), inf},
+        {"0." + zeros323 + "1", 0},
+        {"-0." + zeros323 + "1", 0},
+        {"1" + zeros310 + "e-1", inf},
+        {"1e99999999999999999999", inf},
+        {"1e-99999999999999999999", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        EXPECT_EQ(fw::Val(c.text), c.value);
+    }
 }
 
 struct StrCase {
@@ -67,10 +86,13 @@ TEST(Str, WholeNumbersHaveNoPointAndFractionsNoTrailingZeros)
     EXPECT_EQ(fw::Str(std::int32_t{-1}), "-1");
 }
 
-TEST(Str, VeryLargeNumbersReadBack)
+TEST(Str, VeryLargeNumbersReadBackAsTheSameValue)
 {
-    double big = 1e20;
-    EXPECT_DOUBLE_EQ(fw::Val(fw::Str(big)), big);
+    constexpr double largest = std::numeric_limits<double>::max();
+    for (double value : {1e20, 1e308, largest, -largest, std::nextafter(largest, 0.0)}) {
+        SCOPED_TRACE(fw::Str(value));
+        EXPECT_EQ(fw::Val(fw::Str(value)), value);
+    }
 }
 
 struct FormatCase {
