@@ -188,7 +188,19 @@ bool Window::PressKey(const std::string& key, bool autoRepeat)
     // A held key is one press for the window; its repeats type into a field.
     if (autoRepeat || m_closed)
         return false;
-    return KeyDown(key);
+    if (KeyDown(key))
+        return true;
+    // Return presses the default button, as in any dialog.
+    if (key == "Return") {
+        for (Control* control : m_order) {
+            auto* button = dynamic_cast<PushButton*>(control);
+            if (button != nullptr && button->IsDefault() && button->Shown()) {
+                button->Raise("Action");
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void Window::RaiseControlOpens()
