@@ -84,6 +84,12 @@ public:
     int samplesdepth = 0;
 
     // Notes tab (calculators/notes.cpp).
+    void noteshz_Open();
+    void diapason_TextChange();
+    void diapason_LostFocus();
+    bool noteshz_CellClick(int row, int column, int x, int y);
+    bool noteshz_KeyDown(const std::string& key);
+    bool noteshz_CellBackgroundPaint(fw::Graphics& g, int row, int column);
     void notes();
 
     // SMPTE tab (calculators/smpte.cpp).

@@ -9,7 +9,22 @@
 
 namespace fw {
 
+namespace {
+
+// Events running now, nested ones included, and the controls whose changes
+// wait for the outermost of them to end. One thread runs every event.
+int g_runningEvents = 0;
+std::vector<Control*> g_heldChanges;
+
+} // namespace
+
 // ---- Control ----------------------------------------------------------------
+
+Control::~Control()
+{
+    if (m_changeHeld)
+        std::erase(g_heldChanges, this);
+}
 
 bool Control::Shown() const
 {
@@ -73,10 +88,33 @@ bool Control::Raise(const std::string& event, const EventArgs& args)
             auto hold = HoldWindow();
             // A copy, so a handler that rebinds cannot pull the rug from under itself.
             EventHandler run = handler;
-            return run(args);
+            ++g_runningEvents;
+            bool handled = false;
+            try {
+                handled = run(args);
+            } catch (...) {
+                EventEnded();
+                throw;
+            }
+            EventEnded();
+            return handled;
         }
     }
     return false;
+}
+
+void Control::EventEnded()
+{
+    if (--g_runningEvents > 0)
+        return;
+    // One at a time: telling a view may run events that hold changes anew,
+    // or free a control that is still waiting.
+    while (!g_heldChanges.empty()) {
+        Control* control = g_heldChanges.front();
+        g_heldChanges.erase(g_heldChanges.begin());
+        control->m_changeHeld = false;
+        control->Changed();
+    }
 }
 
 void Control::_AddMenuHandler(const std::string& itemName, MenuHandler handler)
@@ -114,6 +152,16 @@ void Control::Changed()
 {
     if (m_observer)
         m_observer->ControlChanged(*this);
+}
+
+void Control::ChangedOncePerEvent()
+{
+    if (g_runningEvents == 0) {
+        Changed();
+    } else if (!m_changeHeld) {
+        m_changeHeld = true;
+        g_heldChanges.push_back(this);
+    }
 }
 
 // ---- StaticText -------------------------------------------------------------
@@ -415,8 +463,10 @@ void TabPanel::SetValue(int value)
 
 void Listbox::_SetProperties(const DesignProperties& design)
 {
-    if (design.columnCount)
+    if (design.columnCount) {
         m_columnCount = std::max(1, *design.columnCount);
+        ++m_rowsRevision;
+    }
     Control::_SetProperties(design);
 }
 
@@ -425,12 +475,18 @@ bool Listbox::ValidCell(int row, int column) const
     return row >= 0 && row < ListCount() && column >= 0 && column < m_columnCount;
 }
 
+void Listbox::RowsChanged()
+{
+    ++m_rowsRevision;
+    ChangedOncePerEvent();
+}
+
 void Listbox::DeleteAllRows()
 {
     m_rows.clear();
     m_selectedRow = -1;
     m_scrollPosition = 0;
-    Changed();
+    RowsChanged();
 }
 
 void Listbox::AddRow(const std::string& text)
@@ -440,7 +496,7 @@ void Listbox::AddRow(const std::string& text)
     row.bold.assign(static_cast<std::size_t>(m_columnCount), false);
     row.cells[0] = text;
     m_rows.push_back(std::move(row));
-    Changed();
+    RowsChanged();
 }
 
 std::string Listbox::Cell(int row, int column) const
@@ -454,7 +510,7 @@ void Listbox::SetCell(int row, int column, const std::string& text)
     if (!ValidCell(row, column))
         return;
     m_rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)] = text;
-    Changed();
+    RowsChanged();
 }
 
 bool Listbox::CellBold(int row, int column) const
@@ -467,7 +523,7 @@ void Listbox::SetCellBold(int row, int column, bool bold)
     if (!ValidCell(row, column))
         return;
     m_rows[static_cast<std::size_t>(row)].bold[static_cast<std::size_t>(column)] = bold;
-    Changed();
+    ChangedOncePerEvent();
 }
 
 void Listbox::SetSelected(int row, bool selected)
@@ -478,13 +534,13 @@ void Listbox::SetSelected(int row, bool selected)
         m_selectedRow = row;
     else if (m_selectedRow == row)
         m_selectedRow = -1;
-    Changed();
+    ChangedOncePerEvent();
 }
 
 void Listbox::SetScrollPosition(int row)
 {
     m_scrollPosition = std::clamp(row, 0, std::max(0, ListCount() - 1));
-    Changed();
+    ChangedOncePerEvent();
 }
 
 Graphics Listbox::PaintCellBackground(int row, int column, int width, int height)

@@ -13,10 +13,13 @@
 // - SetFocus on a control that takes no focus (a label, a button) does nothing.
 // - While an event runs, its window stays whole, even when the handler
 //   closes it.
-// Every change of a property tells the control's observer (the view).
+// Every change of a property tells the control's observer (the view); a
+// list's changes made while an event runs are told once, when the outermost
+// event ends, so a rebuild of many rows reaches the view as one change.
 
 #include "graphics.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -90,7 +93,7 @@ public:
 class Control {
 public:
     Control() = default;
-    virtual ~Control() = default;
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -140,12 +143,18 @@ public:
 
 protected:
     void Changed();
+    // For changes that come in bursts: inside an event they are held and told
+    // once, when the outermost event ends; outside one, at once.
+    void ChangedOncePerEvent();
     void SetFontBold(bool bold) { m_font.bold = bold; }
     // For work after an event: the handler may have closed the window.
     std::shared_ptr<Window> HoldWindow() const;
 
 private:
     friend class Window;
+    // Ends one running event; the outermost tells the held changes.
+    static void EventEnded();
+
     std::string m_name;
     Window* m_window = nullptr;
     int m_left = 0;
@@ -158,6 +167,7 @@ private:
     bool m_visible = true;
     bool m_useFocusRing = false;
     bool m_autoDeactivate = true;
+    bool m_changeHeld = false;
     ControlObserver* m_observer = nullptr;
     std::vector<std::pair<std::string, EventHandler>> m_handlers;
     std::vector<std::pair<std::string, MenuHandler>> m_menuHandlers;
@@ -365,6 +375,9 @@ public:
     // Index of the first row shown.
     int ScrollPosition() const { return m_scrollPosition; }
     void SetScrollPosition(int row);
+    // Counts changes of the rows and their texts, so a view knows when to
+    // read them again.
+    std::uint64_t RowsRevision() const { return m_rowsRevision; }
 
     // The background of one cell, as the CellBackgroundPaint handler draws it.
     Graphics PaintCellBackground(int row, int column, int width, int height);
@@ -377,8 +390,10 @@ private:
         std::vector<bool> bold;
     };
     bool ValidCell(int row, int column) const;
+    void RowsChanged();
 
     int m_columnCount = 1;
+    std::uint64_t m_rowsRevision = 0;
     std::vector<Row> m_rows;
     int m_selectedRow = -1;
     int m_scrollPosition = 0;

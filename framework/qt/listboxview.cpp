@@ -1,23 +1,61 @@
 // The list box: a table without headers. The core keeps rows, selection and
-// scroll position; cell backgrounds are what its paint handler records.
+// scroll position; cell backgrounds are what its paint handler records. The
+// table reads the core's cells as it paints them, so a rebuilt list is one
+// model reset, not a copy of every cell.
 
 #include "controlview.h"
 #include "controlviews.h"
 #include "convert.h"
 #include "guard.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 
+#include <cstdint>
 #include <optional>
 
 namespace fwqt {
 
 namespace {
+
+const fw::Listbox* ListOf(const ControlView& view) { return static_cast<const fw::Listbox*>(view.Control()); }
+
+class CellModel final : public QAbstractTableModel {
+public:
+    CellModel(QObject* parent, const ControlView& view) : QAbstractTableModel(parent), m_view(view) {}
+
+    // Takes the list's shape afresh; its texts are read when they are drawn.
+    void Reload()
+    {
+        beginResetModel();
+        const fw::Listbox* listbox = ListOf(m_view);
+        m_rows = listbox != nullptr ? listbox->ListCount() : 0;
+        m_columns = listbox != nullptr ? listbox->ColumnCount() : 0;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_rows; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_columns; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const fw::Listbox* listbox = ListOf(m_view);
+        if (role != Qt::DisplayRole || listbox == nullptr)
+            return {};
+        // A cell the core no longer has (rows deleted since) reads as empty.
+        return ToQString(listbox->Cell(index.row(), index.column()));
+    }
+
+private:
+    const ControlView& m_view;
+    int m_rows = 0;
+    int m_columns = 0;
+};
 
 class CellDelegate final : public QStyledItemDelegate {
 public:
@@ -57,9 +95,10 @@ private:
 class ListboxView final : public ControlView {
 public:
     ListboxView(WindowView& window, fw::Listbox& control, QWidget* content)
-        : ControlView(window, control, new QTableWidget(content))
+        : ControlView(window, control, new QTableView(content)), m_model(new CellModel(Widget(), *this))
     {
-        QTableWidget& table = Table();
+        QTableView& table = Table();
+        table.setModel(m_model);
         table.horizontalHeader()->hide();
         table.verticalHeader()->hide();
         table.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -84,22 +123,14 @@ protected:
     void SyncDetails() override
     {
         const auto& listbox = static_cast<const fw::Listbox&>(*Control());
-        QTableWidget& table = Table();
-        if (table.columnCount() != listbox.ColumnCount())
-            table.setColumnCount(listbox.ColumnCount());
-        if (table.rowCount() != listbox.ListCount())
-            table.setRowCount(listbox.ListCount());
-        table.verticalHeader()->setDefaultSectionSize(QFontMetrics(table.font()).height() + 4);
-        for (int row = 0; row < listbox.ListCount(); ++row) {
-            for (int column = 0; column < listbox.ColumnCount(); ++column) {
-                QString text = ToQString(listbox.Cell(row, column));
-                QTableWidgetItem* item = table.item(row, column);
-                if (item == nullptr)
-                    table.setItem(row, column, new QTableWidgetItem(text));
-                else if (item->text() != text)
-                    item->setText(text);
-            }
+        QTableView& table = Table();
+        if (m_shownRevision != listbox.RowsRevision()) {
+            m_shownRevision = listbox.RowsRevision();
+            m_model->Reload();
         }
+        const int rowHeight = QFontMetrics(table.font()).height() + 4;
+        if (table.verticalHeader()->defaultSectionSize() != rowHeight)
+            table.verticalHeader()->setDefaultSectionSize(rowHeight);
         if (table.verticalScrollBar()->value() != listbox.ScrollPosition()) {
             // The scroll range follows new rows only once the rows are laid out.
             table.doItemsLayout();
@@ -110,7 +141,7 @@ protected:
 
     bool WidgetEvent(QObject* watched, QEvent* event) override
     {
-        QTableWidget& table = Table();
+        QTableView& table = Table();
         if (watched != table.viewport())
             return false;
         if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
@@ -133,7 +164,10 @@ protected:
     }
 
 private:
-    QTableWidget& Table() const { return static_cast<QTableWidget&>(*Widget()); }
+    QTableView& Table() const { return static_cast<QTableView&>(*Widget()); }
+
+    CellModel* m_model;
+    std::optional<std::uint64_t> m_shownRevision;
 };
 
 } // namespace

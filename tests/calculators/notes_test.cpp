@@ -1,0 +1,125 @@
+// The Notes tab as a user meets it: the 128 notes are listed when the tab is
+// first shown, follow every keystroke in the diapason field, and the list
+// cannot be moved away from the reference note.
+
+#include "simuser.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace {
+
+class NotesTab : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        user.Start();
+        user.ChooseTab("Notes");
+    }
+
+    fw::Listbox& List() const { return user.Get<fw::Listbox>("noteshz"); }
+
+    // Row 65 on top; row 69 alone selected and bold.
+    void ExpectReferenceInView() const
+    {
+        EXPECT_EQ(List().ScrollPosition(), 65);
+        EXPECT_EQ(List().ListIndex(), 69);
+        for (int row : {0, 68, 69, 70, 127})
+            for (int column = 0; column < 3; ++column)
+                EXPECT_EQ(List().CellBold(row, column), row == 69) << row << "," << column;
+    }
+
+    SimUser user;
+};
+
+TEST_F(NotesTab, OpensWithTheNotesFor440)
+{
+    const std::array<std::array<const char*, 3>, 9> rows = {{
+        {"   0", "    9", "    C -2"},      {"   11", "    16", "    B -2"},   {"   12", "    17", "    C -1"},
+        {"   57", "    221", "    A 2"},    {"   68", "    416", "    G# 3"},  {"   69", "    440", "    A 3"},
+        {"   81", "    880", "    A 4"},    {"   93", "    1760", "    A 5"},  {"   127", "    12544", "    G 8"},
+    }};
+    ASSERT_EQ(List().ListCount(), 128);
+    for (const auto& cells : rows) {
+        const int row = std::stoi(cells[0]); // the first column numbers the row
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(List().Cell(row, column), cells[column]) << row << "," << column;
+    }
+    ExpectReferenceInView();
+}
+
+struct Reference {
+    const char* name;
+    const char* typed;
+    std::array<const char*, 5> hz; // rows 0, 57, 69, 81, 127
+    const char* afterLeaving;      // the field once the user has clicked into the list
+};
+
+constexpr std::array<const char*, 5> k440 = {"    9", "    221", "    440", "    880", "    12544"};
+constexpr std::array<const char*, 5> k442 = {"    9", "    222", "    442", "    884", "    12601"};
+
+class References : public NotesTab, public testing::WithParamInterface<Reference> {};
+
+TEST_P(References, GiveTheListAtOnceAndTheFieldIsTidiedOnLeaving)
+{
+    const Reference& r = GetParam();
+    user.TypeInto("diapason", r.typed);
+    const int rows[] = {0, 57, 69, 81, 127};
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(List().Cell(rows[i], 1), r.hz[i]) << "row " << rows[i];
+    ExpectReferenceInView();
+
+    user.ClickCell("noteshz", 70, 1);
+    EXPECT_EQ(user.Text("diapason"), r.afterLeaving);
+    EXPECT_EQ(List().Cell(69, 1), r.hz[2]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, References,
+    testing::Values(Reference{"Pitch442", "442", k442, "442"},
+                    Reference{"Pitch415", "415", {"    8", "    208", "    415", "    830", "    11832"}, "415"},
+                    Reference{"Largest", "10000", {"    186", "    5001", "    10000", "    20000", "    285088"}, "10000"},
+                    Reference{"FractionDropped", "442.7", k442, "442.7"},
+                    Reference{"BelowOneHertz", "0.5", {"    0", "    0", "    0", "    0", "    0"}, "0.5"},
+                    Reference{"JustAboveLargest", "10000.5", k440, "10000.5"},
+                    Reference{"AboveLargest", "20000", k440, "20000"},
+                    Reference{"Empty", "", k440, "440"}, Reference{"Zero", "0", k440, "440"},
+                    Reference{"Negative", "-5", k440, "440"}, Reference{"Letters", "abc", k440, "440"}),
+    [](const testing::TestParamInfo<Reference>& info) { return std::string(info.param.name); });
+
+TEST_F(NotesTab, EveryKeystrokeRebuildsTheList)
+{
+    user.TypeInto("diapason", "");
+    for (const auto& [key, hz] : {std::pair{"4", "    4"}, std::pair{"4", "    44"}, std::pair{"2", "    442"}}) {
+        user.PressKey(key);
+        EXPECT_EQ(List().Cell(69, 1), hz);
+        ExpectReferenceInView();
+    }
+}
+
+TEST_F(NotesTab, AClickOnAnyCellBringsTheReferenceBack)
+{
+    for (const auto& [row, column] : {std::pair{0, 0}, std::pair{69, 1}, std::pair{127, 2}}) {
+        SCOPED_TRACE(std::to_string(row) + "," + std::to_string(column));
+        List().SetScrollPosition(row); // as the scroll bar does
+        user.ClickCell("noteshz", row, column);
+        ExpectReferenceInView();
+        EXPECT_EQ(user.FocusedName(), "noteshz");
+    }
+}
+
+TEST_F(NotesTab, KeysInTheListChangeNothing)
+{
+    user.ClickCell("noteshz", 69, 0);
+    for (const char* key : {"Down", "Up", "PageDown", "Home", "End", "Return", "a", " ", "\b"}) {
+        SCOPED_TRACE(key);
+        user.PressKey(key);
+        ExpectReferenceInView();
+        EXPECT_EQ(user.Text("diapason"), "440");
+        EXPECT_EQ(user.FocusedName(), "noteshz");
+    }
+}
+
+} // namespace
