@@ -80,7 +80,7 @@ TEST(Prefs, AStoredFileIsReadFixedAndWrittenBackAs32BigEndianBytes)
         SCOPED_TRACE(c.name);
         SimUser user;
         if (!c.stored.empty())
-            user.WritePrefsFile(c.stored);
+            user.WritePrefsFileValues(c.stored);
         if (c.size != 0)
             fs::resize_file(user.PrefsFilePath(), c.size); // sparse
         TimeLimit limit(10);
@@ -124,7 +124,7 @@ void AsOrdinaryUser(const std::function<void()>& scenario)
 const Values kStored = {50, 60, 100, 100, 0, 48000, 4, 0};
 const Values kMoved = {240, 180, 100, 100, 0, 48000, 4, 0};
 
-void Write(SimUser& user) { user.WritePrefsFile({kStored.begin(), kStored.end()}); }
+void Write(SimUser& user) { user.WritePrefsFile(kStored); }
 
 // As a dotfile manager links it: relatively, into a folder of its own.
 void Link(SimUser& user)

@@ -65,7 +65,12 @@ SimUser::~SimUser()
 
 fs::path SimUser::PrefsFilePath() const { return m_configHome / "Cadenzo Prefs"; }
 
-void SimUser::WritePrefsFile(const std::vector<std::int32_t>& values) const
+void SimUser::WritePrefsFile(const std::array<std::int32_t, 8>& values) const
+{
+    WritePrefsFileValues({values.begin(), values.end()});
+}
+
+void SimUser::WritePrefsFileValues(const std::vector<std::int32_t>& values) const
 {
     std::ofstream out(PrefsFilePath(), std::ios::binary);
     for (std::int32_t value : values) {

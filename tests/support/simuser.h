@@ -31,8 +31,10 @@ public:
 
     // ---- The preferences file, before Start or after Quit ----
     std::filesystem::path PrefsFilePath() const;
-    // The values, big-endian, as many as given: eight fill the file.
-    void WritePrefsFile(const std::vector<std::int32_t>& values) const;
+    // The eight values, big-endian as the file holds them.
+    void WritePrefsFile(const std::array<std::int32_t, 8>& values) const;
+    // Any number of values: fewer than eight make a short file, more a long one.
+    void WritePrefsFileValues(const std::vector<std::int32_t>& values) const;
     std::vector<std::uint8_t> PrefsFileBytes() const;
     // The eight values, big-endian as the file holds them.
     std::array<std::int32_t, 8> PrefsFileValues() const;
