@@ -12,29 +12,16 @@
 
 namespace {
 
-class RealAbout : public RealWindow {
-protected:
-    static QMainWindow* AboutWindow()
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == "winabout" && widget->isVisible())
-                return qobject_cast<QMainWindow*>(widget);
-        return nullptr;
-    }
+class RealAbout : public RealWindow {};
 
-    void ClickAboutLink()
-    {
-        QWidget* link = Widget<QWidget>("aproposbut");
-        ASSERT_NE(link, nullptr);
-        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, 11));
-    }
-};
-
-TEST_F(RealAbout, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCredits)
+TEST_F(RealAbout, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndControlWInTheMainWindowQuits)
 {
     user.Start();
-    ClickAboutLink();
-    QMainWindow* about = AboutWindow();
+    QTest::mouseClick(Widget<QWidget>("aproposbut"), Qt::LeftButton, {}, QPoint(20, 11));
+    QMainWindow* about = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == "winabout" && widget->isVisible())
+            about = qobject_cast<QMainWindow*>(widget);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About...");
     EXPECT_EQ(about->centralWidget()->size(), QSize(250, 285));
@@ -51,17 +38,12 @@ TEST_F(RealAbout, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCredits)
     expected.fill(QColor(0xEF, 0xEF, 0xEF));
     QPainter(&expected).drawImage(0, 0, QImage::fromData(picture->data.data(), int(picture->data.size())));
     EXPECT_EQ(canvas->grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
-}
 
-TEST_F(RealAbout, ControlWTypedInTheMainWindowClosesItEvenWithTheAboutWindowInFront)
-{
-    user.Start();
-    ClickAboutLink();
+    // Ctrl+W typed in the main window closes it, and quits, even with the
+    // About window in front. The key goes where the keyboard focus is.
     ASSERT_EQ(user.FrontWindowName(), "winabout");
-    QMainWindow* main = MainWindow();
-    // The key goes where the window's keyboard focus is.
-    QWidget* focus = main->focusWidget();
-    QTest::keyClick(focus ? focus : main, Qt::Key_W, Qt::ControlModifier);
+    QWidget* focus = MainWindow()->focusWidget();
+    QTest::keyClick(focus ? focus : MainWindow(), Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(user.Running());
     EXPECT_EQ(user.PrefsFileValues()[2], 100);
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -25,22 +26,11 @@ class FakeResources : public fw::ResourceFork {
 public:
     fw::PicturePtr GetPicture(int id) override
     {
-        switch (id) {
-        case 168: return Make(400, 158);
-        case 169:
-        case 170:
-        case 171: return Make(41, 22);
-        case 172: return Make(193, 105);
-        default: return nullptr;
-        }
-    }
-
-private:
-    static fw::PicturePtr Make(int width, int height)
-    {
+        if (id < 168 || id > 172)
+            return nullptr;
         auto picture = std::make_shared<fw::Picture>();
-        picture->width = width;
-        picture->height = height;
+        picture->width = id == 168 ? 400 : id == 172 ? 193 : 41;
+        picture->height = id == 168 ? 158 : id == 172 ? 105 : 22;
         return picture;
     }
 };
@@ -77,19 +67,17 @@ fs::path SimUser::PrefsFilePath() const { return m_configHome / "Cadenzo Prefs";
 
 void SimUser::WritePrefsFile(const std::array<std::int32_t, 8>& values) const
 {
-    std::vector<std::uint8_t> bytes;
+    WritePrefsFileValues({values.begin(), values.end()});
+}
+
+void SimUser::WritePrefsFileValues(const std::vector<std::int32_t>& values) const
+{
+    std::ofstream out(PrefsFilePath(), std::ios::binary);
     for (std::int32_t value : values) {
         auto bits = static_cast<std::uint32_t>(value);
         for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.push_back(static_cast<std::uint8_t>(bits >> shift));
+            out.put(static_cast<char>(bits >> shift));
     }
-    WritePrefsFileBytes(bytes);
-}
-
-void SimUser::WritePrefsFileBytes(const std::vector<std::uint8_t>& bytes) const
-{
-    std::ofstream out(PrefsFilePath(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<std::uint8_t> SimUser::PrefsFileBytes() const
@@ -144,21 +132,9 @@ class Cadenzo& SimUser::Window() const
     return *window;
 }
 
-fw::Control& SimUser::Control(const std::string& name) const
-{
-    fw::Control* control = Window().ControlByName(name);
-    if (control == nullptr)
-        throw std::runtime_error("no control named " + name);
-    return *control;
-}
+fw::Control& SimUser::Control(const std::string& name) const { return ControlIn("Cadenzo", name); }
 
-fw::Control& SimUser::Visible(const std::string& name) const
-{
-    fw::Control& control = Control(name);
-    if (!control.Shown())
-        throw std::runtime_error("the user cannot see " + name);
-    return control;
-}
+fw::Control& SimUser::Visible(const std::string& name) const { return VisibleIn("Cadenzo", name); }
 
 namespace {
 
@@ -210,38 +186,28 @@ void SimUser::PressKey(const std::string& key)
     front->PressKey(key);
 }
 
-void SimUser::TabInto(const std::string& name)
+namespace {
+
+int IndexOf(const std::vector<std::string>& items, const std::string& item, const std::string& where)
 {
-    auto& field = dynamic_cast<fw::EditField&>(Visible(name));
-    field.SetFocus();
-    field.SetSelStart(0);
-    field.SetSelLength(fw::Len(field.Text()));
+    auto found = std::find(items.begin(), items.end(), item);
+    if (found == items.end())
+        throw std::runtime_error("no " + item + " in " + where);
+    return static_cast<int>(found - items.begin());
 }
+
+} // namespace
 
 void SimUser::ChooseTab(const std::string& caption)
 {
     auto& panel = Get<fw::TabPanel>("TabPanel1");
-    const auto& tabs = panel.Tabs();
-    for (std::size_t i = 0; i < tabs.size(); ++i) {
-        if (tabs[i] == caption) {
-            panel.SetValue(static_cast<int>(i));
-            return;
-        }
-    }
-    throw std::runtime_error("no tab " + caption);
+    panel.SetValue(IndexOf(panel.Tabs(), caption, "the tabs"));
 }
 
 void SimUser::ChoosePopupItem(const std::string& name, const std::string& item)
 {
     auto& popup = dynamic_cast<fw::PopupMenu&>(Visible(name));
-    const auto& items = popup.Items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == item) {
-            popup.SetListIndex(static_cast<int>(i));
-            return;
-        }
-    }
-    throw std::runtime_error("no item " + item + " in " + name);
+    popup.SetListIndex(IndexOf(popup.Items(), item, name));
 }
 
 bool SimUser::ChooseMenuItem(const std::string& itemName) { return fw::ChooseMenuItem(itemName); }
@@ -262,17 +228,11 @@ void SimUser::HoverEnter(const std::string& name) { Visible(name).MouseEnter(); 
 
 void SimUser::HoverExit(const std::string& name) { Visible(name).MouseExit(); }
 
-void SimUser::ClickCell(const std::string& listName, int row, int column)
-{
-    dynamic_cast<fw::Listbox&>(Visible(listName)).ClickCell(row, column);
-}
-
 void SimUser::AdvanceClock(std::int32_t ticks) { m_ticks += ticks; }
 
-std::string SimUser::Text(const std::string& name) const { return TextOf(Control(name)); }
-
-std::string SimUser::TextOf(fw::Control& control)
+std::string SimUser::Text(const std::string& name) const
 {
+    fw::Control& control = Control(name);
     if (auto* label = dynamic_cast<fw::StaticText*>(&control))
         return label->Text();
     if (auto* field = dynamic_cast<fw::EditField*>(&control))
@@ -285,8 +245,6 @@ std::string SimUser::TextOf(fw::Control& control)
         return radio->Caption();
     throw std::runtime_error(control.Name() + " shows no text");
 }
-
-bool SimUser::Shown(const std::string& name) const { return Control(name).Shown(); }
 
 std::string SimUser::FocusedName() const
 {
@@ -361,11 +319,6 @@ void SimUser::HoverEnterIn(const std::string& className, const std::string& name
 void SimUser::HoverExitIn(const std::string& className, const std::string& name)
 {
     VisibleIn(className, name).MouseExit();
-}
-
-std::string SimUser::TextIn(const std::string& className, const std::string& name) const
-{
-    return TextOf(ControlIn(className, name));
 }
 
 fw::Color SimUser::TextColorIn(const std::string& className, const std::string& name) const

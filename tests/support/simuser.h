@@ -31,8 +31,10 @@ public:
 
     // ---- The preferences file, before Start or after Quit ----
     std::filesystem::path PrefsFilePath() const;
+    // The eight values, big-endian as the file holds them.
     void WritePrefsFile(const std::array<std::int32_t, 8>& values) const;
-    void WritePrefsFileBytes(const std::vector<std::uint8_t>& bytes) const;
+    // Any number of values: fewer than eight make a short file, more a long one.
+    void WritePrefsFileValues(const std::vector<std::int32_t>& values) const;
     std::vector<std::uint8_t> PrefsFileBytes() const;
     // The eight values, big-endian as the file holds them.
     std::array<std::int32_t, 8> PrefsFileValues() const;
@@ -71,8 +73,6 @@ public:
     // text by its name: "Up", "Down", "Left", "Right", "PageUp", "PageDown",
     // "Home", "End", "Return".
     void PressKey(const std::string& key);
-    // The Tab key's effect: the field takes the focus, its text selected.
-    void TabInto(const std::string& name);
     void ChooseTab(const std::string& caption);
     void ChoosePopupItem(const std::string& name, const std::string& item);
     // A menu item by name, as the user picks it: false when it is disabled.
@@ -82,7 +82,6 @@ public:
     bool MenuItemEnabled(const std::string& itemName);
     void HoverEnter(const std::string& name);
     void HoverExit(const std::string& name);
-    void ClickCell(const std::string& listName, int row, int column);
 
     // ---- Other windows, by class name ("winabout"; "Cadenzo" is the main one) ----
     // The open window of that class, or nullptr. Look it up anew each time:
@@ -98,13 +97,12 @@ public:
     void MoveWindow(const std::string& className, int left, int top);
     // Closes the window with its close box.
     void CloseWindow(const std::string& className);
-    // A control of that window, and what Click, HoverEnter, HoverExit and
-    // Text do in the main window; a click brings the window to the front.
+    // A control of that window, and what Click, HoverEnter and HoverExit do
+    // in the main window; a click brings the window to the front.
     fw::Control& ControlIn(const std::string& className, const std::string& name) const;
     void ClickIn(const std::string& className, const std::string& name);
     void HoverEnterIn(const std::string& className, const std::string& name);
     void HoverExitIn(const std::string& className, const std::string& name);
-    std::string TextIn(const std::string& className, const std::string& name) const;
     // A label's colour, &hRRGGBB.
     fw::Color TextColorIn(const std::string& className, const std::string& name) const;
 
@@ -116,14 +114,12 @@ public:
     // ---- Reading what the window shows ----
     // The text of a label or field, or the caption of a button.
     std::string Text(const std::string& name) const;
-    bool Shown(const std::string& name) const;
     std::string FocusedName() const;
 
 private:
     fw::Control& Visible(const std::string& name) const;
     fw::Window& ShownWindow(const std::string& className) const;
     fw::Control& VisibleIn(const std::string& className, const std::string& name) const;
-    static std::string TextOf(fw::Control& control);
 
     std::filesystem::path m_configHome;
     // Like the real clock, it never reads 0, which time stamps take for none.

@@ -8,23 +8,26 @@
 
 namespace {
 
-struct NumberCase {
-    const char* text;
-    double value;
-};
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kMax = std::numeric_limits<double>::max();
 
-TEST(Val, ReadsTheNumberAtTheStartAndIgnoresTheRest)
+TEST(Val, ReadsTheNumberAtTheStartAndBeyondTheRangeGoesByItsSizeNotItsWriting)
 {
-    const NumberCase cases[] = {
-        {"+3.16 semi", 3.16}, {"120 ", 120},    {"120", 120},     {"", 0},
-        {"abc", 0},           {"-24.5", -24.5}, {".5", 0.5},      {"  42", 42},
-        {"1.2.3", 1.2},       {"-", 0},         {"+", 0},         {"12abc", 12},
-        {"1e3", 1000},        {"2e", 2},        {"0.00", 0},      {"44100", 44100},
+    const std::string zeros323(323, '0'), zeros310(310, '0');
+    const struct {
+        std::string text;
+        double value;
+    } cases[] = {
+        {"+3.16 semi", 3.16}, {"120 ", 120}, {"120", 120}, {"", 0}, {"abc", 0}, {"-24.5", -24.5}, {".5", 0.5},
+        {"  42", 42}, {"1.2.3", 1.2}, {"-", 0}, {"+", 0}, {"12abc", 12}, {"1e3", 1000}, {"2e", 2}, {"0.00", 0},
+        {"1e400", kInf}, {"-1e400", -kInf}, {"1e-400", 0}, {std::string(400, '9'), kInf}, {"0." + zeros323 + "1", 0},
+        {"-0." + zeros323 + "1", 0}, {"1" + zeros310 + "e-1", kInf}, {"1e99999999999999999999", kInf},
+        {"1e-99999999999999999999", 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_DOUBLE_EQ(fw::Val(c.text), c.value);
-        EXPECT_DOUBLE_EQ(fw::CDbl(c.text), c.value);
+        SCOPED_TRACE(c.text.substr(0, 40));
+        EXPECT_EQ(fw::Val(c.text), c.value);
+        EXPECT_EQ(fw::CDbl(c.text), c.value);
     }
 }
 
@@ -40,102 +43,47 @@ TEST(Val, IgnoresTheUsersLocale)
     std::setlocale(LC_ALL, saved.c_str());
 }
 
-TEST(Val, ANumberBeyondTheRangeGoesByItsSizeNotItsWriting)
+TEST(Str, WholeNumbersHaveNoPointFractionsNoTrailingZerosAndEachReadsBackAsItsValue)
 {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    const std::string zeros323(323, '0');
-    const std::string zeros310(310, '0');
     const struct {
-        std::string text;
         double value;
+        const char* text; // nullptr: any text that reads back
     } cases[] = {
-        {"1e400", inf},
-        {"-1e400", -inf},
-        {"1e-400", 0},
-        {std::string(400, '9'), inf},
-        {"0." + zeros323 + "1", 0},
-        {"-0." + zeros323 + "1", 0},
-        {"1" + zeros310 + "e-1", inf},
-        {"1e99999999999999999999", inf},
-        {"1e-99999999999999999999", 0},
+        {1, "1"}, {44100, "44100"}, {-5, "-5"}, {0, "0"}, {-0.0, "0"}, {180.18, "180.18"}, {1.5, "1.5"},
+        {29.97, "29.97"}, {0.5, "0.5"}, {-0.25, "-0.25"}, {120, "120"}, {1e20, nullptr}, {1e308, nullptr},
+        {kMax, nullptr}, {-kMax, nullptr}, {std::nextafter(kMax, 0.0), nullptr},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 40));
-        EXPECT_EQ(fw::Val(c.text), c.value);
+        SCOPED_TRACE(fw::Str(c.value));
+        if (c.text != nullptr) {
+            EXPECT_EQ(fw::Str(c.value), c.text);
+        }
+        EXPECT_EQ(fw::Val(fw::Str(c.value)), c.value);
     }
-}
-
-struct StrCase {
-    double value;
-    const char* text;
-};
-
-TEST(Str, WholeNumbersHaveNoPointAndFractionsNoTrailingZeros)
-{
-    const StrCase cases[] = {
-        {1, "1"},         {44100, "44100"}, {-5, "-5"},   {0, "0"},       {-0.0, "0"},
-        {180.18, "180.18"}, {1.5, "1.5"},   {29.97, "29.97"}, {0.5, "0.5"}, {-0.25, "-0.25"},
-        {0.1 + 0.2, "0.3"}, {120, "120"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(fw::Str(c.value), c.text);
-        EXPECT_DOUBLE_EQ(fw::Val(fw::Str(c.value)), c.value == 0.1 + 0.2 ? 0.3 : c.value);
-    }
+    EXPECT_EQ(fw::Str(0.1 + 0.2), "0.3");
     EXPECT_EQ(fw::Str(std::int32_t{44100}), "44100");
     EXPECT_EQ(fw::Str(std::int32_t{-1}), "-1");
 }
 
-TEST(Str, VeryLargeNumbersReadBackAsTheSameValue)
+TEST(Format, FollowsItsPatternAndShowsAWordForANonFiniteValue)
 {
-    constexpr double largest = std::numeric_limits<double>::max();
-    for (double value : {1e20, 1e308, largest, -largest, std::nextafter(largest, 0.0)}) {
-        SCOPED_TRACE(fw::Str(value));
-        EXPECT_EQ(fw::Val(fw::Str(value)), value);
-    }
-}
-
-struct FormatCase {
-    double value;
-    const char* pattern;
-    const char* text;
-};
-
-TEST(Format, FollowsItsPattern)
-{
-    const FormatCase cases[] = {
-        {240000.0 / 21, "####.00", "11428.57"},
-        {120.0 / 140, "###.00%", "85.71%"},
-        {140.0 / 120, "###.00%", "116.67%"},
-        {2.668709, "+##.00", "+2.67"},
-        {-2.668709, "+##.00", "-2.67"},
-        {2.67, "+##", "+3"},
-        {-33.0, "+##", "-33"},
-        {0.5, "####.00", "0.50"},
-        {1.0 / 3, "####.00", "0.33"},
-        {0, "###.00", "0.00"},
-        {0, "########", "0"},
-        {0, "+##", "0"},
-        {-0.3, "+##", "0"},
-        {-0.001, "+##.00", "0.00"},
-        {5424.8, "#######", "5425"},
-        {2.675, "###.00", "2.68"},
-        {0.125, "###.00", "0.13"},
-        {99.995, "###.00", "100.00"},
-        {1.9999999, "###.00%", "200.00%"},
-        {12.00000085, "+##.00", "+12.00"},
+    const struct {
+        double value;
+        const char* pattern;
+        const char* text;
+    } cases[] = {
+        {240000.0 / 21, "####.00", "11428.57"}, {120.0 / 140, "###.00%", "85.71%"}, {140.0 / 120, "###.00%", "116.67%"},
+        {2.668709, "+##.00", "+2.67"}, {-2.668709, "+##.00", "-2.67"}, {2.67, "+##", "+3"}, {-33.0, "+##", "-33"},
+        {0.5, "####.00", "0.50"}, {1.0 / 3, "####.00", "0.33"}, {0, "###.00", "0.00"}, {0, "########", "0"},
+        {0, "+##", "0"}, {-0.3, "+##", "0"}, {-0.001, "+##.00", "0.00"}, {5424.8, "#######", "5425"},
+        {2.675, "###.00", "2.68"}, {0.125, "###.00", "0.13"}, {99.995, "###.00", "100.00"},
+        {1.9999999, "###.00%", "200.00%"}, {12.00000085, "+##.00", "+12.00"}, {kInf, "####.00", "INF"},
+        {-kInf, "+##", "-INF"}, {std::numeric_limits<double>::quiet_NaN(), "###.00%", "NAN"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.pattern) + " " + c.text);
         EXPECT_EQ(fw::Format(c.value, c.pattern), c.text);
     }
-}
-
-TEST(Format, NonFiniteValuesShowAWordNotGarbage)
-{
-    EXPECT_EQ(fw::Format(std::numeric_limits<double>::infinity(), "####.00"), "INF");
-    EXPECT_EQ(fw::Format(-std::numeric_limits<double>::infinity(), "+##"), "-INF");
-    EXPECT_EQ(fw::Format(std::numeric_limits<double>::quiet_NaN(), "###.00%"), "NAN");
 }
 
 TEST(ToInteger, DropsTheFractionTowardZeroAndSaturates)
@@ -150,7 +98,6 @@ TEST(ToInteger, DropsTheFractionTowardZeroAndSaturates)
 TEST(Len, CountsCharactersNotBytes)
 {
     EXPECT_EQ(fw::Len(""), 0);
-    EXPECT_EQ(fw::Len("120"), 3);
     EXPECT_EQ(fw::Len("\xC3\xA9t\xC3\xA9"), 3);
 }
 
