@@ -228,6 +228,11 @@ void SimUser::HoverEnter(const std::string& name) { Visible(name).MouseEnter(); 
 
 void SimUser::HoverExit(const std::string& name) { Visible(name).MouseExit(); }
 
+void SimUser::ClickCell(const std::string& listName, int row, int column)
+{
+    dynamic_cast<fw::Listbox&>(Visible(listName)).ClickCell(row, column);
+}
+
 void SimUser::AdvanceClock(std::int32_t ticks) { m_ticks += ticks; }
 
 std::string SimUser::Text(const std::string& name) const

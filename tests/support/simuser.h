@@ -82,6 +82,7 @@ public:
     bool MenuItemEnabled(const std::string& itemName);
     void HoverEnter(const std::string& name);
     void HoverExit(const std::string& name);
+    void ClickCell(const std::string& listName, int row, int column);
 
     // ---- Other windows, by class name ("winabout"; "Cadenzo" is the main one) ----
     // The open window of that class, or nullptr. Look it up anew each time:
