@@ -27,7 +27,7 @@ TEST(SamplesTab, TheOtherLinkedFieldsFollowTheOneTyped)
     struct Row {
         const char *name, *rate, *beats, *into, *typed, *loopl, *loopms, *tempo5;
         double global;
-        std::int32_t freq1, beats1;
+        int freq1, beats1;
     };
     const Row rows[] = {
         {"from tempo", "44100", "4", "tempo5", "120", "88200", "2000", "120", 120, 44100, 4},
@@ -66,36 +66,30 @@ TEST(SamplesTab, TheOtherLinkedFieldsFollowTheOneTyped)
     }
 }
 
-TEST(SamplesTab, EmptiedRateAndBeatsEmptyTheResultsThenFallBackWhenLeft)
-{
-    SimUser user;
-    OpenSamplesTab(user);
-    user.TypeInto("tempo5", "120");
-    user.TypeInto("srate", "");
-    EXPECT_EQ(user.Text("loopl"), "");
-    EXPECT_EQ(user.Text("loopms"), "");
-    EXPECT_EQ(GlobalPrefs::freq1, 44100);
-    user.TypeInto("beats", "0");
-    EXPECT_EQ(user.Text("srate"), "44100");
-    EXPECT_EQ(user.Text("loopl"), "");
-    user.Click("loopl");
-    EXPECT_EQ(user.Text("beats"), "1");
-    EXPECT_EQ(user.Text("loopl"), "22050");
-    EXPECT_EQ(user.Text("loopms"), "500");
-    EXPECT_EQ(GlobalPrefs::beats1, 1);
-}
-
-TEST(SamplesTab, WithNoSourceYetARateChangeConvertsNothing)
+TEST(SamplesTab, ARateChangeWithNoSourceConvertsNothingAndAnEmptiedRateEmptiesTheResults)
 {
     SimUser user;
     OpenSamplesTab(user);
     // As a carried tempo is written, before any linked field is typed into.
     user.Get<fw::EditField>("tempo5").SetText("120");
     user.TypeInto("srate", "48000");
-    EXPECT_EQ(user.Text("loopl"), "");
-    EXPECT_EQ(user.Text("loopms"), "");
+    EXPECT_EQ(user.Text("loopl") + user.Text("loopms"), "");
     EXPECT_DOUBLE_EQ(user.Window().tempoglobal, 120);
     EXPECT_EQ(GlobalPrefs::freq1, 48000);
+
+    user.TypeInto("tempo5", "120");
+    EXPECT_EQ(user.Text("loopl"), "96000");
+    user.TypeInto("srate", "");
+    EXPECT_EQ(user.Text("loopl") + user.Text("loopms"), "");
+    EXPECT_EQ(GlobalPrefs::freq1, 48000);
+    // Leaving an emptied rate or beats falls back, then the results follow.
+    user.TypeInto("beats", "0");
+    EXPECT_EQ(user.Text("srate"), "44100");
+    EXPECT_EQ(user.Text("loopl"), "");
+    user.Click("loopl");
+    EXPECT_EQ(user.Text("beats"), "1");
+    EXPECT_EQ(user.Text("loopl") + " " + user.Text("loopms"), "22050 500");
+    EXPECT_EQ(GlobalPrefs::beats1, 1);
 }
 
 // State: "23.6" typed into tempo5 (448475 samples, 10170 ms), then loopms

@@ -5,140 +5,115 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
-constexpr fw::Color kRed = 0xFF0000;
-constexpr fw::Color kBlack = 0x000000;
+void OpenTapTab(SimUser& user)
+{
+    user.Start();
+    user.ChooseTab("Tap");
+}
 
-// Starts the program on the Tap tab and taps the pad at ticks counted from then.
-class TapTab : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        user.Start();
-        user.ChooseTab("Tap");
-        m_origin = user.Now();
-    }
-
-    void TapAt(std::int32_t tick)
-    {
-        user.AdvanceClock(m_origin + tick - user.Now());
+// Taps count times, each gap ticks after the one before.
+void Tap(SimUser& user, std::int32_t gap, int count = 1)
+{
+    for (int i = 0; i < count; ++i) {
+        user.AdvanceClock(gap);
         user.Click("TapButton");
     }
+}
 
-    // Taps count times, each gap ticks after the clock's last reading.
-    void TapEvery(std::int32_t gap, int count)
-    {
-        for (int i = 0; i < count; ++i)
-            TapAt(user.Now() - m_origin + gap);
-    }
-
-    void ExpectTempo(const char* text, bool steady)
-    {
-        auto& tempo4 = user.Get<fw::StaticText>("tempo4");
-        EXPECT_EQ(tempo4.Text(), text);
-        EXPECT_EQ(tempo4.Bold(), steady);
-        EXPECT_EQ(tempo4.TextColor(), steady ? kRed : kBlack);
-    }
-
-    SimUser user;
-    std::int32_t m_origin = 0;
-};
-
-TEST_F(TapTab, HalfSecondTapsThenAPause)
+// tempo4's text and style: "bold red" once steady, "plain" (black) otherwise.
+std::string Tempo4(SimUser& user)
 {
-    struct Row { std::int32_t tick; const char* tempo4; bool steady; std::int32_t countstable, tempstable; };
+    const auto& tempo4 = user.Get<fw::StaticText>("tempo4");
+    const bool boldRed = tempo4.Bold() && tempo4.TextColor() == 0xFF0000;
+    const bool plain = !tempo4.Bold() && tempo4.TextColor() == 0x000000;
+    return tempo4.Text() + (boldRed ? "bold red" : plain ? "plain" : "mixed");
+}
+
+TEST(TapTab, HalfSecondTapsThenAPause)
+{
+    struct Row { std::int32_t tick; const char* tempo4; std::int32_t countstable, tempstable; };
     const Row rows[] = {
-        {1000, "", false, 1, 0},       {1030, "", false, 2, 0},      {1060, "120 ", false, 0, 120},
-        {1090, "120 ", false, 1, 120}, {1120, "120 ", false, 2, 120}, {1150, "120 ", false, 3, 120},
-        {1180, "120 ", true, 4, 120},  {1212, "119 ", true, 5, 118},
+        {1000, "plain", 1, 0},         {1030, "plain", 2, 0},         {1060, "120 plain", 0, 120},
+        {1090, "120 plain", 1, 120},   {1120, "120 plain", 2, 120},   {1150, "120 plain", 3, 120},
+        {1180, "120 bold red", 4, 120}, {1212, "119 bold red", 5, 118},
         // After the pause the old reading stays, in its old style, for two taps.
-        {1842, "119 ", true, 0, 0},    {1872, "119 ", true, 1, 0},   {1902, "120 ", false, 0, 120},
+        {1842, "119 bold red", 0, 0},  {1872, "119 bold red", 1, 0},  {1902, "120 plain", 0, 120},
     };
+    SimUser user;
+    OpenTapTab(user);
+    std::int32_t last = 0;
     for (const Row& row : rows) {
         SCOPED_TRACE("tap at " + std::to_string(row.tick));
-        TapAt(row.tick);
-        ExpectTempo(row.tempo4, row.steady);
+        Tap(user, row.tick - std::exchange(last, row.tick));
+        EXPECT_EQ(Tempo4(user), row.tempo4);
         EXPECT_EQ(user.Window().countstable, row.countstable);
         EXPECT_EQ(user.Window().tempstable, row.tempstable);
     }
 }
 
-TEST(TapTabGaps, TheThirdTapShowsTheTempoRoundedUp)
+TEST(TapTab, ShowsTheMeanOfTheCountingGapsRoundedUpFromTheThirdTap)
 {
-    const struct { const char* name; std::int32_t gap; const char* tempo4; } rows[] = {
-        {"gaps of 32 ticks", 32, "113 "},
-        {"gaps of 25 ticks", 25, "144 "},
-        {"the slowest gap that counts", 119, "31 "},
-        {"two seconds is a pause", 120, ""},
+    // Runs of taps, {gap, count}, from a fresh start; "" leaves the style unchecked.
+    struct Row { const char* name; std::vector<std::pair<std::int32_t, int>> taps; const char *tempo4, *style; };
+    const Row rows[] = {
+        {"two taps are no reading", {{30, 2}}, "", "plain"},
+        {"gaps of 32 ticks", {{32, 3}}, "113 ", "plain"},
+        {"gaps of 25 ticks", {{25, 3}}, "144 ", "plain"},
+        {"the slowest gap that counts", {{119, 3}}, "31 ", "plain"},
+        {"two seconds is a pause", {{120, 6}}, "", "plain"},
+        {"six steady readings stay plain", {{30, 6}}, "120 ", "plain"},
+        {"the seventh tap turns bold red", {{30, 7}}, "120 ", "bold red"},
+        // Six gaps of 30 and one of 15: 129.2... BPM, more than 2 away.
+        {"the first unsteady reading turns plain", {{30, 7}, {15, 1}}, "130 ", "plain"},
+        // 33 stamps: one gap of 100 and 31 of 30, a mean of 32.1875 ticks.
+        {"at most 32 gaps count", {{100, 2}, {30, 31}}, "112 ", ""},
+        {"the oldest gap drops out", {{100, 2}, {30, 32}}, "120 ", ""},
+        // The third tap finds the first 361 ticks old: the history is cleared but
+        // the two newest stamps stay, so gaps of 100 and 19 count; 261 is a pause.
+        {"forgetting the series keeps its last two taps", {{1000, 1}, {100, 1}, {261, 1}, {19, 1}}, "61 ", ""},
     };
-    for (const auto& r : rows) {
+    for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         SimUser user;
-        user.Start();
-        user.ChooseTab("Tap");
-        for (int tap = 1; tap <= 6; ++tap) {
-            user.AdvanceClock(r.gap);
-            user.Click("TapButton");
-            EXPECT_EQ(user.Text("tempo4"), tap < 3 ? "" : r.tempo4) << "tap " << tap;
+        OpenTapTab(user);
+        for (auto [gap, count] : r.taps)
+            Tap(user, gap, count);
+        EXPECT_EQ(user.Text("tempo4"), r.tempo4);
+        if (*r.style != '\0') {
+            EXPECT_EQ(Tempo4(user), r.tempo4 + std::string(r.style));
         }
     }
 }
 
-TEST_F(TapTab, TheSeventhSteadyTapTurnsTheTempoBoldRedAndTheFirstUnsteadyOnePlain)
+TEST(TapTab, TapsWithinOneTickAreNoReading)
 {
-    TapEvery(30, 6);
-    ExpectTempo("120 ", false);
-    TapEvery(30, 1);
-    ExpectTempo("120 ", true);
-    // Six gaps of 30 and one of 15: 129.2... BPM, more than 2 away.
-    TapEvery(15, 1);
-    ExpectTempo("130 ", false);
-}
-
-TEST_F(TapTab, TheMeanCoversTheLast32GapsAtMost)
-{
-    TapEvery(100, 2);
-    TapEvery(30, 31);
-    // 33 stamps: one gap of 100 and 31 of 30, a mean of 32.1875 ticks.
-    EXPECT_EQ(user.Text("tempo4"), "112 ");
-    TapEvery(30, 1);
-    EXPECT_EQ(user.Text("tempo4"), "120 ");
-}
-
-TEST_F(TapTab, ForgettingTheSeriesKeepsItsLastTwoTaps)
-{
-    TapAt(1000);
-    TapAt(1100);
-    // At 1361 the tap before the previous one is 361 ticks old: the history
-    // is cleared, but the two newest stamps stay and their gap still counts.
-    TapAt(1361);
-    TapAt(1380);
-    // Gaps of 100 and 19 ticks; 261 is a pause.
-    EXPECT_EQ(user.Text("tempo4"), "61 ");
-}
-
-TEST_F(TapTab, TapsWithinOneTickAreNoReading)
-{
-    TapEvery(30, 7);
+    SimUser user;
+    OpenTapTab(user);
+    Tap(user, 30, 7);
     // The pause forgets the series; then every gap held is 0.
-    TapEvery(400, 1);
-    TapEvery(0, 2);
-    ExpectTempo("120 ", true);
+    Tap(user, 400);
+    Tap(user, 0, 2);
+    EXPECT_EQ(Tempo4(user), "120 bold red");
     EXPECT_EQ(user.Window().tempstable, 0);
 }
 
-TEST_F(TapTab, CopyToGlobalTempoTakesTheShownTempo)
+TEST(TapTab, CopyToGlobalTempoTakesTheShownTempo)
 {
-    user.ChooseTab("Tempo");
+    SimUser user;
+    user.Start();
     user.TypeInto("tempo1", "96");
     user.ChooseTab("Tap");
     user.Click("TapCopy");
     EXPECT_DOUBLE_EQ(user.Window().tempoglobal, 96);
 
-    TapEvery(30, 6);
-    TapEvery(32, 1);
+    // Shown "119 ", while the steady reading held is 118.
+    Tap(user, 30, 6);
+    Tap(user, 32);
     ASSERT_EQ(user.Text("tempo4"), "119 ");
     user.Click("TapCopy");
     EXPECT_DOUBLE_EQ(user.Window().tempoglobal, 119);

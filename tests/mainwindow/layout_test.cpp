@@ -1,8 +1,6 @@
 // The main window as start-up builds it, as far as a user would see a fault:
 // a control missing, a wrong picture or text, a page shown on the wrong tab.
 
-#include "application.h"
-#include "cadenzo.h"
 #include "localization.h"
 #include "simuser.h"
 

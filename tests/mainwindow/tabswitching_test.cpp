@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -94,12 +94,21 @@ TEST(TabSwitching, TheSpaceBarTapsOnTheTapTabAloneAndTheWindowConsumesNoKey)
     }
 }
 
-// Each tab left, then quit by the menu or the close box: the program reopens
-// on it, where it was left, with the rate, beats and frame rate chosen before.
+// The first start opens on the design's choices, ready to type. Then each tab
+// left, and the program quit by the menu or the close box: it reopens on that
+// tab, where it was left, with the rate, beats and frame rate chosen before.
 TEST(TabSwitching, TheProgramReopensOnTheTabPlaceRateBeatsAndFrameRateLeft)
 {
     SimUser user;
     user.Start();
+    EXPECT_EQ((std::array{user.Window().Left(), user.Window().Top()}), (std::array{10, 44}));
+    EXPECT_EQ(ChosenTab(user), 0);
+    ExpectFocusedAndSelected(user, "tempo1");
+    EXPECT_EQ(user.Text("srate") + " " + user.Text("beats"), "44100 4");
+    EXPECT_EQ(FrameRateIndex(user), 0);
+    EXPECT_EQ(user.Window().curseurentry, 0);
+    EXPECT_FALSE(user.Window().tapactived);
+
     user.ChooseTab("Samples");
     user.TypeInto("srate", "48000");
     user.TypeInto("beats", "8");
@@ -131,26 +140,17 @@ TEST(TabSwitching, TheProgramReopensOnTheTabPlaceRateBeatsAndFrameRateLeft)
     }
 }
 
-// The first start, and a stored tab or frame rate out of range: the design's
-// choices, Tempo and "24 fps", ready to type.
-TEST(TabSwitching, AFirstStartOrOneOnATabOrFrameRateOutOfRangeOpensOnTheDesignChoice)
+// A stored tab or frame rate out of range leaves the design's choices: Tempo, "24 fps".
+TEST(TabSwitching, AStoredTabOrFrameRateOutOfRangeLeavesTheDesignChoice)
 {
-    using Values = std::array<std::int32_t, 8>;
-    const std::optional<Values> files[] = {std::nullopt, Values{10, 44, 100, 100, 9, 44100, 4, -1},
-                                           Values{10, 44, 100, 100, -1, 44100, 4, 4}};
-    for (const auto& file : files) {
-        SCOPED_TRACE(file ? "tab " + std::to_string((*file)[4]) : "no preferences file");
+    for (auto [tab, frameRate] : {std::pair{9, -1}, std::pair{-1, 4}}) {
+        SCOPED_TRACE("tab " + std::to_string(tab) + ", frame rate " + std::to_string(frameRate));
         SimUser user;
-        if (file)
-            user.WritePrefsFile(*file);
+        user.WritePrefsFile({10, 44, 100, 100, tab, 44100, 4, frameRate});
         user.Start();
-        EXPECT_EQ((std::array{user.Window().Left(), user.Window().Top()}), (std::array{10, 44}));
         EXPECT_EQ(ChosenTab(user), 0);
         ExpectFocusedAndSelected(user, "tempo1");
-        EXPECT_EQ(user.Text("srate") + " " + user.Text("beats"), "44100 4");
         EXPECT_EQ(FrameRateIndex(user), 0);
-        EXPECT_EQ(user.Window().curseurentry, 0);
-        EXPECT_FALSE(user.Window().tapactived);
         // 45 frames at 24 fps.
         user.ChooseTab("SMPTE");
         user.TypeInto("F1", "45");
