@@ -5,160 +5,100 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
-constexpr fw::Color kRed = 0xFF0000;
-constexpr fw::Color kBlack = 0x000000;
+void OpenTapTab(SimUser& user)
+{
+    user.Start();
+    user.ChooseTab("Tap");
+}
 
-// Taps the pad at given ticks after the clock's start, whatever that is.
-class Tapper {
-public:
-    explicit Tapper(SimUser& user) : m_user(user), m_origin(user.Now())
-    {
-        m_user.ChooseTab("Tap");
+// Taps count times, each gap ticks after the one before.
+void Tap(SimUser& user, std::int32_t gap, int count = 1)
+{
+    for (int i = 0; i < count; ++i) {
+        user.AdvanceClock(gap);
+        user.Click("TapButton");
     }
+}
 
-    void TapAt(std::int32_t tick)
-    {
-        m_user.AdvanceClock(m_origin + tick - m_user.Now());
-        m_user.Click("TapButton");
-    }
-
-    // Taps count times, each gap ticks after the clock's last reading.
-    void TapEvery(std::int32_t gap, int count)
-    {
-        for (int i = 0; i < count; ++i) {
-            m_user.AdvanceClock(gap);
-            m_user.Click("TapButton");
-        }
-    }
-
-private:
-    SimUser& m_user;
-    std::int32_t m_origin;
-};
-
-fw::StaticText& Tempo4(SimUser& user) { return user.Get<fw::StaticText>("tempo4"); }
+// tempo4's text and style: "bold red" once steady, "plain" (black) otherwise.
+std::string Tempo4(SimUser& user)
+{
+    const auto& tempo4 = user.Get<fw::StaticText>("tempo4");
+    const bool boldRed = tempo4.Bold() && tempo4.TextColor() == 0xFF0000;
+    const bool plain = !tempo4.Bold() && tempo4.TextColor() == 0x000000;
+    return tempo4.Text() + (boldRed ? "bold red" : plain ? "plain" : "mixed");
+}
 
 TEST(TapTab, HalfSecondTapsThenAPause)
 {
-    struct Row {
-        std::int32_t tick;
-        const char* tempo4;
-        bool steady;
-        std::int32_t countstable;
-        std::int32_t tempstable;
-    };
+    struct Row { std::int32_t tick; const char* tempo4; std::int32_t countstable, tempstable; };
     const Row rows[] = {
-        {1000, "", false, 1, 0},       {1030, "", false, 2, 0},
-        {1060, "120 ", false, 0, 120}, {1090, "120 ", false, 1, 120},
-        {1120, "120 ", false, 2, 120}, {1150, "120 ", false, 3, 120},
-        {1180, "120 ", true, 4, 120},  {1212, "119 ", true, 5, 118},
+        {1000, "plain", 1, 0},         {1030, "plain", 2, 0},         {1060, "120 plain", 0, 120},
+        {1090, "120 plain", 1, 120},   {1120, "120 plain", 2, 120},   {1150, "120 plain", 3, 120},
+        {1180, "120 bold red", 4, 120}, {1212, "119 bold red", 5, 118},
         // After the pause the old reading stays, in its old style, for two taps.
-        {1842, "119 ", true, 0, 0},    {1872, "119 ", true, 1, 0},
-        {1902, "120 ", false, 0, 120},
+        {1842, "119 bold red", 0, 0},  {1872, "119 bold red", 1, 0},  {1902, "120 plain", 0, 120},
     };
     SimUser user;
-    user.Start();
-    Tapper tapper(user);
+    OpenTapTab(user);
+    std::int32_t last = 0;
     for (const Row& row : rows) {
         SCOPED_TRACE("tap at " + std::to_string(row.tick));
-        tapper.TapAt(row.tick);
-        EXPECT_EQ(user.Text("tempo4"), row.tempo4);
-        EXPECT_EQ(Tempo4(user).Bold(), row.steady);
-        EXPECT_EQ(Tempo4(user).TextColor(), row.steady ? kRed : kBlack);
+        Tap(user, row.tick - std::exchange(last, row.tick));
+        EXPECT_EQ(Tempo4(user), row.tempo4);
         EXPECT_EQ(user.Window().countstable, row.countstable);
         EXPECT_EQ(user.Window().tempstable, row.tempstable);
     }
 }
 
-TEST(TapTab, TheThirdTapShowsTheTempoRoundedUp)
+TEST(TapTab, ShowsTheMeanOfTheCountingGapsRoundedUpFromTheThirdTap)
 {
-    struct Case {
-        const char* name;
-        std::int32_t gap;
-        const char* tempo4;
+    // Runs of taps, {gap, count}, from a fresh start; "" leaves the style unchecked.
+    struct Row { const char* name; std::vector<std::pair<std::int32_t, int>> taps; const char *tempo4, *style; };
+    const Row rows[] = {
+        {"two taps are no reading", {{30, 2}}, "", "plain"},
+        {"gaps of 32 ticks", {{32, 3}}, "113 ", "plain"},
+        {"gaps of 25 ticks", {{25, 3}}, "144 ", "plain"},
+        {"the slowest gap that counts", {{119, 3}}, "31 ", "plain"},
+        {"two seconds is a pause", {{120, 6}}, "", "plain"},
+        {"six steady readings stay plain", {{30, 6}}, "120 ", "plain"},
+        {"the seventh tap turns bold red", {{30, 7}}, "120 ", "bold red"},
+        // Six gaps of 30 and one of 15: 129.2... BPM, more than 2 away.
+        {"the first unsteady reading turns plain", {{30, 7}, {15, 1}}, "130 ", "plain"},
+        // 33 stamps: one gap of 100 and 31 of 30, a mean of 32.1875 ticks.
+        {"at most 32 gaps count", {{100, 2}, {30, 31}}, "112 ", ""},
+        {"the oldest gap drops out", {{100, 2}, {30, 32}}, "120 ", ""},
+        // The third tap finds the first 361 ticks old: the history is cleared but
+        // the two newest stamps stay, so gaps of 100 and 19 count; 261 is a pause.
+        {"forgetting the series keeps its last two taps", {{1000, 1}, {100, 1}, {261, 1}, {19, 1}}, "61 ", ""},
     };
-    const Case cases[] = {
-        {"gaps of 32 ticks", 32, "113 "},
-        {"gaps of 25 ticks", 25, "144 "},
-        {"the slowest gap that counts", 119, "31 "},
-        {"two seconds is a pause", 120, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
         SimUser user;
-        user.Start();
-        Tapper tapper(user);
-        tapper.TapEvery(c.gap, 2);
-        EXPECT_EQ(user.Text("tempo4"), "");
-        tapper.TapEvery(c.gap, 1);
-        EXPECT_EQ(user.Text("tempo4"), c.tempo4);
-        tapper.TapEvery(c.gap, 3);
-        EXPECT_EQ(user.Text("tempo4"), c.tempo4);
+        OpenTapTab(user);
+        for (auto [gap, count] : r.taps)
+            Tap(user, gap, count);
+        EXPECT_EQ(user.Text("tempo4"), r.tempo4);
+        if (*r.style != '\0') {
+            EXPECT_EQ(Tempo4(user), r.tempo4 + std::string(r.style));
+        }
     }
-}
-
-TEST(TapTab, TheFirstUnsteadyReadingTurnsTheTempoPlainAgain)
-{
-    SimUser user;
-    user.Start();
-    Tapper tapper(user);
-    tapper.TapEvery(30, 6);
-    EXPECT_FALSE(Tempo4(user).Bold());
-    tapper.TapEvery(30, 1);
-    EXPECT_TRUE(Tempo4(user).Bold());
-    EXPECT_EQ(Tempo4(user).TextColor(), kRed);
-    // Six gaps of 30 and one of 15: 129.2... BPM, more than 2 away.
-    tapper.TapEvery(15, 1);
-    EXPECT_EQ(user.Text("tempo4"), "130 ");
-    EXPECT_FALSE(Tempo4(user).Bold());
-    EXPECT_EQ(Tempo4(user).TextColor(), kBlack);
-}
-
-TEST(TapTab, TheMeanCoversTheLast32GapsAtMost)
-{
-    SimUser user;
-    user.Start();
-    Tapper tapper(user);
-    tapper.TapEvery(100, 2);
-    tapper.TapEvery(30, 31);
-    // 33 stamps: one gap of 100 and 31 of 30, a mean of 32.1875 ticks.
-    EXPECT_EQ(user.Text("tempo4"), "112 ");
-    tapper.TapEvery(30, 1);
-    EXPECT_EQ(user.Text("tempo4"), "120 ");
-}
-
-TEST(TapTab, ForgettingTheSeriesKeepsItsLastTwoTaps)
-{
-    SimUser user;
-    user.Start();
-    Tapper tapper(user);
-    tapper.TapAt(1000);
-    tapper.TapAt(1100);
-    // At 1361 the tap before the previous one is 361 ticks old: the history
-    // is cleared, but the two newest stamps stay and their gap still counts.
-    tapper.TapAt(1361);
-    tapper.TapAt(1380);
-    // Gaps of 100 and 19 ticks; 261 is a pause.
-    EXPECT_EQ(user.Text("tempo4"), "61 ");
 }
 
 TEST(TapTab, TapsWithinOneTickAreNoReading)
 {
     SimUser user;
-    user.Start();
-    Tapper tapper(user);
-    tapper.TapEvery(30, 7);
-    ASSERT_EQ(user.Text("tempo4"), "120 ");
-    ASSERT_TRUE(Tempo4(user).Bold());
+    OpenTapTab(user);
+    Tap(user, 30, 7);
     // The pause forgets the series; then every gap held is 0.
-    tapper.TapEvery(400, 1);
-    tapper.TapEvery(0, 2);
-    EXPECT_EQ(user.Text("tempo4"), "120 ");
-    EXPECT_TRUE(Tempo4(user).Bold());
-    EXPECT_EQ(Tempo4(user).TextColor(), kRed);
+    Tap(user, 400);
+    Tap(user, 0, 2);
+    EXPECT_EQ(Tempo4(user), "120 bold red");
     EXPECT_EQ(user.Window().tempstable, 0);
 }
 
@@ -167,12 +107,13 @@ TEST(TapTab, CopyToGlobalTempoTakesTheShownTempo)
     SimUser user;
     user.Start();
     user.TypeInto("tempo1", "96");
-    Tapper tapper(user);
+    user.ChooseTab("Tap");
     user.Click("TapCopy");
     EXPECT_DOUBLE_EQ(user.Window().tempoglobal, 96);
 
-    tapper.TapEvery(30, 6);
-    tapper.TapEvery(32, 1);
+    // Shown "119 ", while the steady reading held is 118.
+    Tap(user, 30, 6);
+    Tap(user, 32);
     ASSERT_EQ(user.Text("tempo4"), "119 ");
     user.Click("TapCopy");
     EXPECT_DOUBLE_EQ(user.Window().tempoglobal, 119);

@@ -8,10 +8,9 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace {
-
-using Values = std::array<std::int32_t, 8>;
 
 void ExpectFocusedAndSelected(SimUser& user, const std::string& name)
 {
@@ -21,22 +20,10 @@ void ExpectFocusedAndSelected(SimUser& user, const std::string& name)
     EXPECT_EQ(field.SelLength(), static_cast<int>(field.Text().size())) << name;
 }
 
-TEST(TabSwitching, AFirstStartOpensOnTheTempoTabReadyToType)
-{
-    SimUser user;
-    user.Start();
-    EXPECT_EQ(user.Window().Left(), 10);
-    EXPECT_EQ(user.Window().Top(), 44);
-    EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), 0);
-    ExpectFocusedAndSelected(user, "tempo1");
-    EXPECT_EQ(user.Text("srate"), "44100");
-    EXPECT_EQ(user.Text("beats"), "4");
-    EXPECT_EQ(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex(), 0);
-    EXPECT_EQ(user.Window().curseurentry, 0);
-    EXPECT_FALSE(user.Window().tapactived);
-}
+int ChosenTab(SimUser& user) { return user.Get<fw::TabPanel>("TabPanel1").Value(); }
+int FrameRateIndex(SimUser& user) { return user.Get<fw::PopupMenu>("SMPTEformat").ListIndex(); }
 
-TEST(TabSwitching, TheTempoTypedOnOneTabIsReadyOnTheNext)
+TEST(TabSwitching, TheTempoTypedOnOneTabIsReadyOnTheNextAndNoTempoEmptiesTempoAndDelay)
 {
     SimUser user;
     user.Start();
@@ -46,13 +33,11 @@ TEST(TabSwitching, TheTempoTypedOnOneTabIsReadyOnTheNext)
     user.ChooseTab("Delay");
     EXPECT_EQ(user.Text("tempo3"), "120");
     ExpectFocusedAndSelected(user, "tempo3");
-    EXPECT_EQ(user.Text("note1"), "2000.00");
-    EXPECT_EQ(user.Text("note18"), "41.67");
+    EXPECT_EQ(user.Text("note1") + " " + user.Text("note18"), "2000.00 41.67");
 
     user.ChooseTab("Samples");
     EXPECT_EQ(user.Text("tempo5"), "120");
-    EXPECT_EQ(user.Text("loopl"), "88200");
-    EXPECT_EQ(user.Text("loopms"), "2000");
+    EXPECT_EQ(user.Text("loopl") + " " + user.Text("loopms"), "88200 2000");
     ExpectFocusedAndSelected(user, "loopl");
 
     // A tempo worked out from a cell goes back to the Tempo tab and its results.
@@ -62,69 +47,46 @@ TEST(TabSwitching, TheTempoTypedOnOneTabIsReadyOnTheNext)
     EXPECT_EQ(user.Text("tempo1"), "180.18");
     ExpectFocusedAndSelected(user, "tempo1");
     EXPECT_EQ(user.Text("time1"), "128.70%");
-}
 
-TEST(TabSwitching, ChoosingDelayAgainRecomputesTheCellsFromTheSameTempo)
-{
-    SimUser user;
-    user.Start();
+    // tempo3 already holds "180.18": the tab's own run still rewrites the cell typed into.
     user.ChooseTab("Delay");
-    user.TypeInto("note7", "333");
-    user.ChooseTab("Tempo");
-    user.ChooseTab("Delay");
-    // tempo3 already held "180.18", so only the tab's own run rewrites the cell typed into.
     EXPECT_EQ(user.Text("tempo3"), "180.18");
     EXPECT_EQ(user.Text("note7"), "333.00");
-}
 
-TEST(TabSwitching, WithNoTempoCarriedTempoAndDelayEmptyTheirFieldButSamplesKeepsIt)
-{
-    SimUser user;
-    user.Start();
+    // No tempo carried: Tempo and Delay empty their field, Samples keeps its own.
     user.ChooseTab("Samples");
     user.TypeInto("tempo5", "100");
     user.ChooseTab("Tempo");
-    user.TypeInto("tempo1", "120");
-    user.TypeInto("tempo2", "140");
     user.TypeInto("tempo1", "");
     EXPECT_EQ(user.Window().tempoglobal, 0.0);
-
     user.ChooseTab("Delay");
-    EXPECT_EQ(user.Text("tempo3"), "");
-    EXPECT_EQ(user.Text("note1"), "");
+    EXPECT_EQ(user.Text("tempo3") + user.Text("note1"), "");
     user.ChooseTab("Samples");
     EXPECT_EQ(user.Text("tempo5"), "100");
     ExpectFocusedAndSelected(user, "loopl");
     user.ChooseTab("Tempo");
-    EXPECT_EQ(user.Text("tempo1"), "");
-    EXPECT_EQ(user.Text("time1"), "");
+    EXPECT_EQ(user.Text("tempo1") + user.Text("time1"), "");
 }
 
-TEST(TabSwitching, TheSpaceBarTapsOnTheTapTabAndNowhereElse)
+TEST(TabSwitching, TheSpaceBarTapsOnTheTapTabAloneAndTheWindowConsumesNoKey)
 {
     SimUser user;
     user.Start();
+    auto pressSpaceThrice = [&](int gap) {
+        for (int tap = 0; tap < 3; ++tap) {
+            user.AdvanceClock(gap);
+            user.PressKey(" ");
+        }
+    };
     user.ChooseTab("Tap");
     EXPECT_EQ(user.FocusedName(), "");
-    for (int tap = 0; tap < 3; ++tap) {
-        user.AdvanceClock(30);
-        user.PressKey(" ");
-    }
+    pressSpaceThrice(30);
     EXPECT_EQ(user.Text("tempo4"), "120 ");
-
     user.ChooseTab("Notes");
-    for (int tap = 0; tap < 3; ++tap) {
-        user.AdvanceClock(20);
-        user.PressKey(" ");
-    }
+    pressSpaceThrice(20);
     user.ChooseTab("Tap");
     EXPECT_EQ(user.Text("tempo4"), "120 ");
-}
 
-TEST(TabSwitching, TheWindowConsumesNoKey)
-{
-    SimUser user;
-    user.Start();
     for (const char* tab : {"Tempo", "Tap"}) {
         user.ChooseTab(tab);
         for (const char* key : {" ", "a", "Up", "Return"})
@@ -132,79 +94,70 @@ TEST(TabSwitching, TheWindowConsumesNoKey)
     }
 }
 
-struct ReopenCase {
-    const char* tab;
-    int index;
-    const char* focus;
-};
-
-TEST(TabSwitching, TheProgramReopensOnTheTabItWasLeftOn)
-{
-    const ReopenCase cases[] = {
-        {"Tempo", 0, "tempo1"}, {"Transpose", 1, "transpose2"}, {"Delay", 2, "tempo3"}, {"Tap", 3, ""},
-        {"Samples", 4, "loopl"}, {"Notes", 5, "noteshz"},       {"SMPTE", 6, "H1"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.tab);
-        SimUser user;
-        user.Start();
-        user.ChooseTab(c.tab);
-        EXPECT_EQ(user.FocusedName(), c.focus);
-        user.Quit();
-        EXPECT_EQ(user.PrefsFileValues()[4], c.index);
-
-        user.Restart();
-        EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), c.index);
-        EXPECT_EQ(user.FocusedName(), c.focus);
-        EXPECT_EQ(user.Window().tapactived, c.index == 3);
-    }
-}
-
-TEST(TabSwitching, TheRateBeatsFrameRateAndTabLeftComeBackAtTheNextStart)
+// The first start opens on the design's choices, ready to type. Then each tab
+// left, and the program quit by the menu or the close box: it reopens on that
+// tab, where it was left, with the rate, beats and frame rate chosen before.
+TEST(TabSwitching, TheProgramReopensOnTheTabPlaceRateBeatsAndFrameRateLeft)
 {
     SimUser user;
     user.Start();
+    EXPECT_EQ((std::array{user.Window().Left(), user.Window().Top()}), (std::array{10, 44}));
+    EXPECT_EQ(ChosenTab(user), 0);
+    ExpectFocusedAndSelected(user, "tempo1");
+    EXPECT_EQ(user.Text("srate") + " " + user.Text("beats"), "44100 4");
+    EXPECT_EQ(FrameRateIndex(user), 0);
+    EXPECT_EQ(user.Window().curseurentry, 0);
+    EXPECT_FALSE(user.Window().tapactived);
+
     user.ChooseTab("Samples");
     user.TypeInto("srate", "48000");
     user.TypeInto("beats", "8");
     user.ChooseTab("SMPTE");
     user.ChoosePopupItem("SMPTEformat", "30 fps");
-    user.Quit();
-
-    user.Restart();
-    EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), 6);
-    EXPECT_EQ(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex(), 3);
-    EXPECT_EQ(user.FocusedName(), "H1");
-    EXPECT_EQ(user.Text("srate"), "48000");
-    EXPECT_EQ(user.Text("beats"), "8");
-    EXPECT_EQ(user.Window().curseurentry, 0);
+    user.MoveWindow("Cadenzo", 150, 120);
+    const struct { const char* tab; int index; const char* focus; } rows[] = {
+        {"Tempo", 0, "tempo1"}, {"Transpose", 1, "transpose2"}, {"Delay", 2, "tempo3"}, {"Tap", 3, ""},
+        {"Samples", 4, "loopl"}, {"Notes", 5, "noteshz"},       {"SMPTE", 6, "H1"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.tab);
+        user.ChooseTab(r.tab);
+        EXPECT_EQ(user.FocusedName(), r.focus);
+        if (r.index % 2 == 0)
+            user.Quit();
+        else
+            user.CloseWindow();
+        EXPECT_FALSE(user.Running());
+        const auto stored = user.PrefsFileValues();
+        EXPECT_EQ((std::array{stored[0], stored[1], stored[4], stored[7]}), (std::array{150, 120, r.index, 3}));
+        user.Restart();
+        EXPECT_EQ(ChosenTab(user), r.index);
+        EXPECT_EQ(user.FocusedName(), r.focus);
+        EXPECT_EQ(user.Window().tapactived, r.index == 3);
+        EXPECT_EQ(FrameRateIndex(user), 3);
+        EXPECT_EQ(user.Text("srate") + " " + user.Text("beats"), "48000 8");
+        EXPECT_EQ(user.Window().curseurentry, 0);
+    }
 }
 
+// A stored tab or frame rate out of range leaves the design's choices: Tempo, "24 fps".
 TEST(TabSwitching, AStoredTabOrFrameRateOutOfRangeLeavesTheDesignChoice)
 {
-    SimUser user;
-    user.WritePrefsFile({10, 44, 100, 100, 9, 44100, 4, -1});
-    user.Start();
-    EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), 0);
-    EXPECT_EQ(user.FocusedName(), "tempo1");
-    EXPECT_EQ(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex(), 0);
-    user.Quit();
-    EXPECT_EQ(user.PrefsFileValues()[4], 0);
-    EXPECT_EQ(user.PrefsFileValues()[7], 0);
-}
-
-TEST(TabSwitching, TheCloseBoxStoresPlaceAndTabThenQuits)
-{
-    SimUser user;
-    user.Start();
-    user.ChooseTab("SMPTE");
-    user.Window().Moved(150, 120);
-    user.CloseWindow();
-    EXPECT_FALSE(user.Running());
-    const Values stored = user.PrefsFileValues();
-    EXPECT_EQ(stored[0], 150);
-    EXPECT_EQ(stored[1], 120);
-    EXPECT_EQ(stored[4], 6);
+    for (auto [tab, frameRate] : {std::pair{9, -1}, std::pair{-1, 4}}) {
+        SCOPED_TRACE("tab " + std::to_string(tab) + ", frame rate " + std::to_string(frameRate));
+        SimUser user;
+        user.WritePrefsFile({10, 44, 100, 100, tab, 44100, 4, frameRate});
+        user.Start();
+        EXPECT_EQ(ChosenTab(user), 0);
+        ExpectFocusedAndSelected(user, "tempo1");
+        EXPECT_EQ(FrameRateIndex(user), 0);
+        // 45 frames at 24 fps.
+        user.ChooseTab("SMPTE");
+        user.TypeInto("F1", "45");
+        EXPECT_EQ(user.Text("S3") + " " + user.Text("F3"), "1 21.00");
+        user.Quit();
+        EXPECT_EQ(user.PrefsFileValues()[7], 0);
+    }
 }
 
 } // namespace
