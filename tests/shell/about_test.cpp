@@ -35,6 +35,11 @@ TEST(AboutWindow, FirstShowsAtItsDefaultPlaceAndOkOnlyHidesIt)
     EXPECT_EQ(user.FindWindow(kAbout), about);
     EXPECT_EQ(user.FrontWindowName(), kAbout);
     EXPECT_EQ(AboutPlace(user), std::pair(300, 250));
+
+    // Return presses "Ok", the default button.
+    user.PressKey("Return");
+    EXPECT_FALSE(user.WindowShown(kAbout));
+    EXPECT_EQ(user.FindWindow(kAbout), about);
 }
 
 TEST(AboutWindow, TheNextOneOpensWhereItWasLeftThisRunAndTheNext)
