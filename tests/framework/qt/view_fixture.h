@@ -93,11 +93,7 @@ protected:
     void SetUp() override
     {
         fw::RuntimeInit();
-        Form::design = fw::WindowDesign{};
-        Form::design.title = "Form";
-        Form::design.width = 320;
-        Form::design.height = 200;
-        Form::design.resizeable = false;
+        Form::design = fw::WindowDesign{.title = "Form", .width = 320, .height = 200, .resizeable = false};
         Form::controls = nullptr;
         Form::log = &log;
     }

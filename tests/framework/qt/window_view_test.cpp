@@ -1,9 +1,8 @@
-// Windows: place, size and look; the close box; pages; keys; menus; the
-// exception that ends the loop; the embedded pictures.
+// Windows: place, size and look; the close box; pages; keys and menus that
+// go through the core.
 
 #include "view_fixture.h"
 
-#include "graphics.h"
 #include "menu.h"
 
 #include <QKeyEvent>
@@ -11,29 +10,27 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
-
-#include <stdexcept>
+#include <QTabBar>
+#include <QTabWidget>
 
 namespace fwqt::test {
 namespace {
 
 using WindowViewTest = ViewTest;
 
-TEST_F(WindowViewTest, ShowsAtTheCoresPlaceSizeAndTitle)
+TEST_F(WindowViewTest, ShowsAtTheCoresPlaceWithItsFixedSizeTitleBackgroundAndPicture)
 {
     Form::design.title = "Tempo";
     Form::design.backColor = 0x336699;
-    Form::design.visible = false;
-    Form& form = Open(nullptr);
+    Form& form = Open([](Form& form) {
+        Add<fw::Canvas>(form, "picture", {.left = 10, .top = 10, .width = 3, .height = 2})
+            .SetBackdrop(fw::appResourceForkGetter()->GetPicture(7));
+    });
+
     form.SetLeft(40);
     form.SetTop(30);
-
-    form.Show();
 
     auto* view = static_cast<QMainWindow*>(View());
     ASSERT_NE(view, nullptr);
@@ -41,50 +38,14 @@ TEST_F(WindowViewTest, ShowsAtTheCoresPlaceSizeAndTitle)
     EXPECT_EQ(view->pos(), QPoint(40, 30));
     EXPECT_EQ(view->centralWidget()->size(), QSize(320, 200));
     EXPECT_EQ(view->minimumSize(), view->maximumSize()) << "resizable";
-    EXPECT_EQ(view->centralWidget()->grab().toImage().pixelColor(5, 5), QColor(0x33, 0x66, 0x99));
-}
-
-TEST_F(WindowViewTest, HideAndShowFollowTheCore)
-{
-    Form& form = Open(nullptr);
-
-    form.Hide();
-    EXPECT_EQ(View(), nullptr);
-    form.Show();
-    EXPECT_NE(View(), nullptr);
-}
-
-TEST_F(WindowViewTest, ActivatingAWindowBringsItToTheCoresFront)
-{
-    Form& first = Open(nullptr);
-    Form& second = fw::NewWindow<Form>("Second");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(View("Second")));
-    ASSERT_EQ(fw::FrontWindow(), &second);
-
-    View("Form")->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(View("Form")));
-
-    EXPECT_EQ(fw::FrontWindow(), &first);
-}
-
-TEST_F(WindowViewTest, AWindowMovedByTheUserTellsTheCore)
-{
-    Form& form = Open(nullptr);
-
-    View()->move(70, 80);
-
-    EXPECT_EQ(form.Left(), 70);
-    EXPECT_EQ(form.Top(), 80);
+    QImage shot = view->centralWidget()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(0x33, 0x66, 0x99));
+    EXPECT_EQ(shot.pixelColor(11, 11), QColor(200, 30, 30)) << "picture 7 not drawn";
 }
 
 TEST_F(WindowViewTest, AClosedWindowIsFreedAndItsWidgetsWithIt)
 {
-    struct Case {
-        const char* name;
-        std::function<void(QWidget& view)> close;
-        std::vector<std::string> log;
-    };
-    const Case cases[] = {
+    const struct { const char* name; std::function<void(QWidget& view)> close; std::vector<std::string> log; } cases[] = {
         {"the close box", [](QWidget& view) { view.close(); }, {"window.Close", "window freed"}},
         {"a button's Action, inside the button's widget",
          [](QWidget& view) { QTest::mouseClick(view.findChild<QPushButton*>("close"), Qt::LeftButton); },
@@ -92,7 +53,6 @@ TEST_F(WindowViewTest, AClosedWindowIsFreedAndItsWidgetsWithIt)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        log.clear();
         Open([](Form& form) {
             auto& button = Add<fw::PushButton>(form, "close", {.width = 80, .height = 24, .text = "Close"});
             button._InstallInstanceEventHandler("Action", [&button](const fw::EventArgs&) {
@@ -102,159 +62,96 @@ TEST_F(WindowViewTest, AClosedWindowIsFreedAndItsWidgetsWithIt)
             });
         });
         QPointer<QWidget> view = View();
+        log.clear();
 
         c.close(*view);
 
         EXPECT_EQ(log, c.log);
-        EXPECT_EQ(fw::_GetImplicitWindow("Form"), nullptr);
-        EXPECT_FALSE(view->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(view.isNull());
     }
 }
 
-TEST_F(WindowViewTest, ClickingATabShowsThatPage)
+TEST_F(WindowViewTest, ATabShowsOnlyItsPageAndAFieldLeftBehindLeavesTheKeysToTheWindow)
 {
     fw::TabPanel* tabs = nullptr;
     Open([&tabs](Form& form) {
-        tabs = &Add<fw::TabPanel>(form, "tabs", {.width = 300, .height = 180, .items = {"One", "Two"}});
-        for (int page : {1, 2})
-            Add<fw::StaticText>(form, page == 1 ? "first" : "second",
-                                {.left = 20, .top = 40, .width = 80, .height = 20, .page = page, .parent = "tabs"});
+        tabs = &Add<fw::TabPanel>(form, "tabs", {.width = 260, .height = 180, .fontName = "Geneva", .fontSize = 10,
+                                                 .items = {"Tempo", "Transpose", "Delay", "Tap", "Samples", "Notes", "SMPTE"}});
+        Log(Add<fw::EditField>(form, "field", {.left = 20, .top = 40, .width = 80, .height = 22, .page = 1, .parent = "tabs"}),
+            "LostFocus");
+        Add<fw::StaticText>(form, "label", {.left = 20, .top = 40, .width = 80, .height = 20, .page = 2, .parent = "tabs"});
         Log(*tabs, "Change");
     });
-    ASSERT_TRUE(Widget<QLabel>("first")->isVisible());
-    ASSERT_FALSE(Widget<QLabel>("second")->isVisible());
-
+    // Seven tabs too wide together for the panel give up padding, not text.
     QTabBar* bar = Widget<QTabWidget>("tabs")->tabBar();
+    EXPECT_LE(bar->tabRect(bar->count() - 1).right(), 260);
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i))) << "tab " << i;
+    QTest::mouseClick(Widget<QLineEdit>("field"), Qt::LeftButton);
+    log.clear();
+
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
 
     EXPECT_EQ(tabs->Value(), 1);
-    EXPECT_EQ(log, std::vector<std::string>{"tabs.Change"});
-    EXPECT_FALSE(Widget<QLabel>("first")->isVisible());
-    EXPECT_TRUE(Widget<QLabel>("second")->isVisible());
-}
-
-TEST_F(WindowViewTest, AFocusedFieldOnAPageLeftBehindLosesTheFocus)
-{
-    fw::TabPanel* tabs = nullptr;
-    Open([&tabs](Form& form) {
-        tabs = &Add<fw::TabPanel>(form, "tabs", {.width = 300, .height = 180, .items = {"One", "Two"}});
-        auto& field = Add<fw::EditField>(
-            form, "field", {.left = 20, .top = 40, .width = 80, .height = 22, .page = 1, .parent = "tabs"});
-        Log(field, "LostFocus");
-    });
-    QTest::mouseClick(Widget<QLineEdit>("field"), Qt::LeftButton);
-
-    tabs->SetValue(1);
-
-    EXPECT_EQ(log, std::vector<std::string>{"field.LostFocus"});
-    EXPECT_EQ(tabs->Owner()->Focus(), nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"field.LostFocus", "tabs.Change"}));
+    EXPECT_FALSE(Widget<QLineEdit>("field")->isVisible());
+    EXPECT_TRUE(Widget<QLabel>("label")->isVisible());
     EXPECT_NE(QApplication::focusWidget(), Widget<QLineEdit>("field"));
-}
 
-TEST_F(WindowViewTest, KeysWithoutAFocusedFieldGoToTheWindowOncePerPress)
-{
-    Open([](Form& form) { Add<fw::StaticText>(form, "label", {.width = 80, .height = 20, .text = "Tap"}); });
-
-    // The space bar held down: one press, then the keyboard's repeats.
+    // With no field focused, the space bar held down is one press for the window.
+    log.clear();
     for (bool repeat : {false, true, true}) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
         QApplication::sendEvent(QApplication::focusWidget(), &press);
     }
-
     EXPECT_EQ(log, std::vector<std::string>{"window.KeyDown  "});
 }
 
-// An application with a File menu: Close on Cmd+W, then a separator and Quit.
-class FileMenuApp : public fw::Application {
-public:
-    FileMenuApp()
-    {
-        auto& file = m_bar.Append(std::make_unique<fw::MenuItem>());
-        file.Name = "FileMenu";
-        file.Text = "File";
-        auto& close = file.Append(std::make_unique<fw::MenuItem>());
-        close.Name = "FileClose";
-        close.Text = "Close";
-        close.KeyboardShortcut = "Cmd+W";
-        file.Append(std::make_unique<fw::MenuItem>()).Text = "-";
-        auto& quit = file.Append(std::make_unique<fw::QuitMenuItem>());
-        quit.Name = "FileQuit";
-        quit.Text = "Quit";
-        SetMenuBar(&m_bar);
-    }
-
-private:
-    fw::MenuBar m_bar;
+// Its menu bar lives as long as the runtime keeps it.
+struct MenuApp : fw::Application {
+    MenuApp() { SetMenuBar(&bar); }
+    fw::MenuBar bar;
 };
 
-TEST_F(WindowViewTest, MenusShowTheCoresItemsAndChooseThem)
+TEST_F(WindowViewTest, MenusAndTheirShortcutsGoThroughTheCoreEvenFromAField)
 {
-    fw::_RuntimeRegisterAppObject(std::make_unique<FileMenuApp>());
-    Form& form = Open(nullptr);
-    form._AddMenuHandler("FileClose", [] {
-        Form::Note("FileClose");
-        return true;
-    });
+    auto app = std::make_unique<MenuApp>();
+    fw::MenuItem& edit = app->bar.Append(std::make_unique<fw::MenuItem>());
+    edit.Text = "Edit";
+    fw::MenuItem& all = edit.Append(std::make_unique<fw::MenuItem>());
+    all.Name = "EditSelectAll";
+    all.Text = "Select All";
+    all.KeyboardShortcut = "Cmd+A";
+    fw::_RuntimeRegisterAppObject(std::move(app));
+    Open([](Form& form) { Add<fw::EditField>(form, "field", {.width = 120, .height = 22, .text = "120"}); })
+        ._AddMenuHandler("EditSelectAll", [] {
+            Form::Note("EditSelectAll");
+            return true;
+        });
+    auto* field = Widget<QLineEdit>("field");
     QMenuBar* bar = static_cast<QMainWindow*>(View())->menuBar();
     ASSERT_EQ(bar->actions().size(), 1);
-    QMenu* file = bar->actions()[0]->menu();
-    ASSERT_NE(file, nullptr);
-    const QList<QAction*> items = file->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), "Close");
-    EXPECT_EQ(items[0]->shortcut(), QKeySequence("Ctrl+W"));
-    EXPECT_TRUE(items[1]->isSeparator());
+    QMenu* menu = bar->actions()[0]->menu();
+    QAction* item = menu->actions().value(0);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->shortcut(), QKeySequence("Ctrl+A"));
+    auto openMenu = [bar] { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[0]).center()); };
+    QTest::mouseClick(field, Qt::LeftButton);
 
-    // State: no handler enables Close. Action: the user opens the menu.
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[0]).center());
-    EXPECT_TRUE(file->isVisible());
-    EXPECT_FALSE(items[0]->isEnabled()) << "not AutoEnable, so off until a handler enables it";
+    // Off: neither the core's item nor the field's own select-all runs.
+    openMenu();
+    EXPECT_FALSE(item->isEnabled());
+    menu->hide();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    all.AutoEnable = true;
+    openMenu();
+    ASSERT_TRUE(item->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
 
-    fw::_GetAppObject()->MenuBar()->_Lookup("FileClose")->AutoEnable = true;
-    file->hide();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[0]).center());
-    ASSERT_TRUE(items[0]->isEnabled());
-    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(items[0]).center());
-
-    EXPECT_EQ(log, std::vector<std::string>{"FileClose"});
-}
-
-TEST_F(WindowViewTest, AnExceptionInAHandlerEndsTheLoopAndExecRethrowsIt)
-{
-    Open([](Form& form) {
-        auto& button = Add<fw::PushButton>(form, "go", {.width = 80, .height = 24, .text = "Go"});
-        button._InstallInstanceEventHandler("Action", [](const fw::EventArgs&) -> bool {
-            throw std::runtime_error("handler failed");
-        });
-    });
-    auto* button = Widget<QPushButton>("go");
-    QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
-    // A loop that does not end fails the test instead of hanging it.
-    bool hung = false;
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [&hung] {
-        hung = true;
-        QCoreApplication::exit(2);
-    });
-    watchdog.start(5000);
-
-    EXPECT_THROW(fw::_RuntimeRun(), std::runtime_error);
-    EXPECT_FALSE(hung);
-}
-
-TEST_F(WindowViewTest, PicturesComeFromTheEmbeddedResources)
-{
-    std::unique_ptr<fw::ResourceFork> fork = fw::appResourceForkGetter();
-    ASSERT_NE(fork, nullptr);
-
-    EXPECT_EQ(fork->GetPicture(8), nullptr);
-    fw::PicturePtr picture = fork->GetPicture(7);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->width, 3);
-    EXPECT_EQ(picture->height, 2);
+    EXPECT_EQ(log, (std::vector<std::string>{"EditSelectAll", "EditSelectAll"}));
+    EXPECT_FALSE(field->hasSelectedText()) << "QLineEdit's own select-all ran";
 }
 
 } // namespace
