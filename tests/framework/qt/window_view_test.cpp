@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace fwqt::test {
 namespace {
@@ -152,6 +153,31 @@ TEST_F(WindowViewTest, MenusAndTheirShortcutsGoThroughTheCoreEvenFromAField)
 
     EXPECT_EQ(log, (std::vector<std::string>{"EditSelectAll", "EditSelectAll"}));
     EXPECT_FALSE(field->hasSelectedText()) << "QLineEdit's own select-all ran";
+}
+
+
+TEST_F(WindowViewTest, AnExceptionInAHandlerEndsTheLoopAndExecRethrowsIt)
+{
+    Open([](Form& form) {
+        auto& button = Add<fw::PushButton>(form, "go", {.width = 80, .height = 24, .text = "Go"});
+        button._InstallInstanceEventHandler("Action", [](const fw::EventArgs&) -> bool {
+            throw std::runtime_error("handler failed");
+        });
+    });
+    auto* button = Widget<QPushButton>("go");
+    QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    // A loop that does not end fails the test instead of hanging it.
+    bool hung = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [&hung] {
+        hung = true;
+        QCoreApplication::exit(2);
+    });
+    watchdog.start(5000);
+
+    EXPECT_THROW(fw::_RuntimeRun(), std::runtime_error);
+    EXPECT_FALSE(hung);
 }
 
 } // namespace
