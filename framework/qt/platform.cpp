@@ -68,7 +68,7 @@ public:
             return nullptr;
         QByteArray bytes = file.readAll();
         // The size from the header alone: the view decodes the picture, once,
-        // when a canvas first shows it.
+        // when a canvas first draws it.
         QBuffer buffer(&bytes);
         QSize size = QImageReader(&buffer, "PNG").size();
         if (size.isEmpty())
