@@ -215,10 +215,12 @@ void Window::RaiseControlOpens()
 
 void Window::RaiseWindowOpen()
 {
-    if (m_opened)
+    if (m_openRaised)
         return;
-    m_opened = true;
+    m_openRaised = true;
     Open();
+    m_opened = true;
+    Changed();
 }
 
 void Window::Changed()

@@ -79,6 +79,9 @@ public:
     void SetMenuBar(fw::MenuBar* menuBar) { m_menuBar = menuBar; }
 
     bool Visible() const { return m_visible; }
+    // Whether its Open has run to its end: a view shows the window only from
+    // then on, so it appears already where its Open placed it.
+    bool Opened() const { return m_opened; }
     bool IsClosed() const { return m_closed; }
     // Visible, brought to the front, not modal.
     void Show();
@@ -144,6 +147,7 @@ private:
     int m_top = 0;
     bool m_visible = false;
     bool m_controlsOpened = false;
+    bool m_openRaised = false;
     bool m_opened = false;
     bool m_closing = false;
     bool m_closed = false;

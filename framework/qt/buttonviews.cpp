@@ -12,6 +12,9 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace fwqt {
 
@@ -139,24 +142,55 @@ protected:
     QSize tabSizeHint(int index) const override
     {
         QSize size = QTabBar::tabSizeHint(index);
+        const Totals& totals = TotalsNow();
         int room = parentWidget() != nullptr ? parentWidget()->width() : width();
-        int natural = 0;
-        int padding = 0;
-        for (int i = 0; i < count(); ++i) {
-            int width = QTabBar::tabSizeHint(i).width();
-            natural += width;
-            padding += width - TextWidth(i);
-        }
-        if (natural <= room || padding <= 0)
+        if (totals.natural <= room || totals.padding <= 0)
             return size;
-        int excess = std::min(natural - room, padding);
-        int own = size.width() - TextWidth(index);
-        size.setWidth(size.width() - (excess * own + padding - 1) / padding);
+        int excess = std::min(totals.natural - room, totals.padding);
+        int own = size.width() - totals.textWidths[static_cast<std::size_t>(index)];
+        size.setWidth(size.width() - (excess * own + totals.padding - 1) / totals.padding);
         return size;
     }
 
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_totals.reset();
+        QTabBar::changeEvent(event);
+    }
+
 private:
-    int TextWidth(int index) const { return fontMetrics().horizontalAdvance(tabText(index)); }
+    // The captions' widths, and every tab's natural width and padding
+    // summed; Qt asks for each tab's size twice per layout, so they are
+    // measured once per set of captions.
+    struct Totals {
+        QStringList captions;
+        std::vector<int> textWidths;
+        int natural = 0;
+        int padding = 0;
+    };
+
+    const Totals& TotalsNow() const
+    {
+        QStringList captions;
+        for (int i = 0; i < count(); ++i)
+            captions << tabText(i);
+        if (!m_totals || m_totals->captions != captions) {
+            Totals totals;
+            totals.captions = captions;
+            for (int i = 0; i < count(); ++i) {
+                int width = QTabBar::tabSizeHint(i).width();
+                int text = fontMetrics().horizontalAdvance(captions[i]);
+                totals.textWidths.push_back(text);
+                totals.natural += width;
+                totals.padding += width - text;
+            }
+            m_totals = std::move(totals);
+        }
+        return *m_totals;
+    }
+
+    mutable std::optional<Totals> m_totals;
 };
 
 class TabWidget final : public QTabWidget {

@@ -48,6 +48,13 @@ void ControlView::Sync()
         return;
     Reentry window(m_window.ApplyingDepth());
     Reentry own(m_mirroring);
+    // A control that does not show is mirrored when it next does: the pages
+    // behind the selected tab cost no fonts, pictures or rows at start.
+    m_stale = !m_control->Shown();
+    if (m_stale) {
+        m_widget->setVisible(false);
+        return;
+    }
     QRect box(m_control->Left(), m_control->Top(), m_control->Width(), m_control->Height());
     if (m_widget->geometry() != box)
         m_widget->setGeometry(box);
@@ -55,13 +62,17 @@ void ControlView::Sync()
     if (m_widget->font() != font)
         m_widget->setFont(font);
     SyncDetails();
-    m_widget->setVisible(m_control->Shown());
+    m_widget->setVisible(true);
 }
 
 void ControlView::SyncShown()
 {
     if (m_control == nullptr)
         return;
+    if (m_stale) {
+        Sync();
+        return;
+    }
     Reentry window(m_window.ApplyingDepth());
     Reentry own(m_mirroring);
     m_widget->setVisible(m_control->Shown());

@@ -30,9 +30,10 @@ public:
     void Detach();
 
     void ControlChanged(fw::Control& control) final;
-    // Mirrors every property of the control.
+    // Mirrors every property of the control; one that does not show only
+    // hides, and is mirrored in full when it shows again.
     void Sync();
-    // Mirrors only whether a user sees it (pages, parents).
+    // Mirrors whether a user sees it (pages, parents).
     void SyncShown();
 
 protected:
@@ -57,6 +58,8 @@ private:
     QWidget* m_widget;
     int m_mirroring = 0;
     int m_fromUser = 0;
+    // The widget lags behind the control, which does not show.
+    bool m_stale = false;
     bool m_pointerInside = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <cmath>
 
 namespace fwqt {
 
@@ -53,19 +54,35 @@ QFont ViewFont(const fw::Font& font)
     return result;
 }
 
+namespace {
+
+// The width one line of text takes, as a label lays it out; shaping the text
+// alone costs a fraction of a layout, and labels are measured at each change.
+int LineWidth(const QFont& font, const QString& text)
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+
+} // namespace
+
 QFont FittedFont(QFont font, const QString& text, int width)
 {
     constexpr int kNarrowest = 75; // percent of the regular face; beyond it glyphs blur together
-    int natural = QFontMetrics(font).size(0, text).width();
-    if (natural <= width || natural == 0)
+    int natural = LineWidth(font, text);
+    if (natural <= width)
         return font;
     int own = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
     if (own <= kNarrowest)
         return font;
-    for (int stretch = std::clamp(own * width / natural, kNarrowest, own - 1); stretch >= kNarrowest; --stretch) {
+    // Widths shrink in proportion to the stretch, give or take the rounding
+    // of each glyph; each font tried is a font loaded, so the first guess is
+    // made from the measured width, and a miss corrects from the new width.
+    int stretch = own;
+    int measured = natural;
+    while (measured > width && stretch > kNarrowest) {
+        stretch = std::clamp(std::min(stretch * width / measured, stretch - 1), kNarrowest, own - 1);
         font.setStretch(stretch);
-        if (QFontMetrics(font).size(0, text).width() <= width)
-            break;
+        measured = LineWidth(font, text);
     }
     return font;
 }

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace fwqt {
 
@@ -37,15 +38,18 @@ QImage ImageOf(const fw::PicturePtr& picture)
     return image;
 }
 
+// Decodes its picture when it is first drawn: after the window has come on
+// screen, and never for a page the user does not open.
 class PictureWidget final : public QWidget {
 public:
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
 
-    void SetImage(const QImage& image)
+    void SetPicture(fw::PicturePtr picture)
     {
-        if (image.cacheKey() == m_image.cacheKey())
+        if (picture == m_picture)
             return;
-        m_image = image;
+        m_picture = std::move(picture);
+        m_image = QImage();
         update();
     }
 
@@ -53,12 +57,15 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override
     {
         if (m_image.isNull())
+            m_image = ImageOf(m_picture);
+        if (m_image.isNull())
             return;
         QPainter painter(this);
         painter.drawImage(QPoint(0, 0), m_image);
     }
 
 private:
+    fw::PicturePtr m_picture;
     QImage m_image;
 };
 
@@ -118,7 +125,7 @@ protected:
     void SyncDetails() override
     {
         const auto& canvas = static_cast<const fw::Canvas&>(*Control());
-        static_cast<PictureWidget&>(*Widget()).SetImage(ImageOf(canvas.Backdrop()));
+        static_cast<PictureWidget&>(*Widget()).SetPicture(canvas.Backdrop());
     }
 
     bool WidgetEvent(QObject* /*watched*/, QEvent* event) override { return ReportPointer(event); }

@@ -9,6 +9,7 @@
 #include "windowview.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
@@ -68,7 +69,10 @@ public:
         if (!file.open(QIODevice::ReadOnly))
             return nullptr;
         QByteArray bytes = file.readAll();
-        QSize size = QImage::fromData(bytes, "PNG").size();
+        // The size from the header alone: the view decodes the picture, once,
+        // when a canvas first draws it.
+        QBuffer buffer(&bytes);
+        QSize size = QImageReader(&buffer, "PNG").size();
         if (size.isEmpty())
             return nullptr;
         auto picture = std::make_shared<fw::Picture>();

@@ -54,7 +54,9 @@ protected:
             label.setText(shown);
         SetColor(label, QPalette::WindowText, text.TextColor());
         label.setAlignment(Horizontal(text.TextAlign()) | Qt::AlignTop);
-        label.setWordWrap(text.MultiLine());
+        // Qt lays the label out anew at each call, even with no change.
+        if (label.wordWrap() != text.MultiLine())
+            label.setWordWrap(text.MultiLine());
     }
 
     QFont WidgetFont() const override

@@ -34,10 +34,22 @@ std::string KeyName(int key)
     }
 }
 
+// The area the controls stand on. It holds the window's focus while no
+// control has it, and shows no focus: QWidget would repaint all of it, every
+// control included, each time the window is activated or deactivated.
+class ContentArea final : public QWidget {
+public:
+    explicit ContentArea(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void focusInEvent(QFocusEvent* /*event*/) override {}
+    void focusOutEvent(QFocusEvent* /*event*/) override {}
+};
+
 } // namespace
 
 WindowView::WindowView(fw::Window& window)
-    : m_window(&window), m_content(new QWidget(this)),
+    : m_window(&window), m_content(new ContentArea(this)),
       m_menus(std::make_unique<MenuBarView>(*menuBar(), [this] { UserActsHere(); }))
 {
     Reentry applying(m_applying);
@@ -99,9 +111,13 @@ void WindowView::SyncWindow()
     if (windowFlags() != flags)
         setWindowFlags(flags);
 
-    QPalette palette = m_content->palette();
-    palette.setColor(QPalette::Window, ToQColor(m_window->BackColor()));
-    m_content->setPalette(palette);
+    // A new palette reaches every control: only when the colour changed.
+    QColor back = ToQColor(m_window->BackColor());
+    if (m_content->palette().color(QPalette::Window) != back) {
+        QPalette palette = m_content->palette();
+        palette.setColor(QPalette::Window, back);
+        m_content->setPalette(palette);
+    }
 
     QSize size(m_window->Width(), m_window->Height());
     if (m_window->Resizeable()) {
@@ -122,10 +138,13 @@ void WindowView::SyncWindow()
     if (pos() != place)
         move(place);
 
-    if (m_window->Visible() && !isVisible()) {
+    // Not before its Open has run: shown earlier, it would appear at the
+    // default place and then jump to the one its Open chose.
+    bool visible = m_window->Visible() && m_window->Opened();
+    if (visible && !isVisible()) {
         show();
         activateWindow();
-    } else if (!m_window->Visible() && isVisible()) {
+    } else if (!visible && isVisible()) {
         hide();
     }
 }

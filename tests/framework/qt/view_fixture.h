@@ -105,11 +105,13 @@ protected:
         Form::log = nullptr;
     }
 
-    // Builds the window with those controls, shown and active.
+    // Builds the window with those controls and starts the loop's open
+    // events: the window shows, active.
     Form& Open(std::function<void(Form&)> controls)
     {
         Form::controls = std::move(controls);
         Form& form = fw::NewWindow<Form>("Form");
+        fw::RuntimeStartLoop();
         if (QWidget* view = View()) {
             view->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(view));
