@@ -68,20 +68,27 @@ int LineWidth(const QFont& font, const QString& text)
 QFont FittedFont(QFont font, const QString& text, int width)
 {
     constexpr int kNarrowest = 75; // percent of the regular face; beyond it glyphs blur together
-    int natural = LineWidth(font, text);
-    if (natural <= width)
+    constexpr int kSmallest = 60;  // percent of the regular size
+    int measured = LineWidth(font, text);
+    if (measured <= width)
         return font;
-    int own = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
-    if (own <= kNarrowest)
-        return font;
+    const int own = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
     // Widths shrink in proportion to the stretch, give or take the rounding
     // of each glyph; each font tried is a font loaded, so the first guess is
     // made from the measured width, and a miss corrects from the new width.
     int stretch = own;
-    int measured = natural;
     while (measured > width && stretch > kNarrowest) {
         stretch = std::clamp(std::min(stretch * width / measured, stretch - 1), kNarrowest, own - 1);
         font.setStretch(stretch);
+        measured = LineWidth(font, text);
+    }
+    // Too long even for the narrowest face (a count of hours, say): smaller
+    // type rather than a number with its first digits cut off.
+    const int pixels = font.pixelSize();
+    int size = pixels;
+    while (measured > width && pixels > 0 && size * 100 > pixels * kSmallest) {
+        size = std::max(std::min(size * width / measured, size - 1), (pixels * kSmallest + 99) / 100);
+        font.setPixelSize(size);
         measured = LineWidth(font, text);
     }
     return font;
