@@ -76,6 +76,8 @@ TEST(TapTab, ShowsTheMeanOfTheCountingGapsRoundedUpFromTheThirdTap)
         // The third tap finds the first 361 ticks old: the history is cleared but
         // the two newest stamps stay, so gaps of 100 and 19 count; 261 is a pause.
         {"forgetting the series keeps its last two taps", {{1000, 1}, {100, 1}, {261, 1}, {19, 1}}, "61 ", ""},
+        // The pause forgets the series; then every gap held is 0.
+        {"taps within one tick are no reading", {{30, 7}, {400, 1}, {0, 2}}, "120 ", "bold red"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -88,18 +90,6 @@ TEST(TapTab, ShowsTheMeanOfTheCountingGapsRoundedUpFromTheThirdTap)
             EXPECT_EQ(Tempo4(user), r.tempo4 + std::string(r.style));
         }
     }
-}
-
-TEST(TapTab, TapsWithinOneTickAreNoReading)
-{
-    SimUser user;
-    OpenTapTab(user);
-    Tap(user, 30, 7);
-    // The pause forgets the series; then every gap held is 0.
-    Tap(user, 400);
-    Tap(user, 0, 2);
-    EXPECT_EQ(Tempo4(user), "120 bold red");
-    EXPECT_EQ(user.Window().tempstable, 0);
 }
 
 TEST(TapTab, CopyToGlobalTempoTakesTheShownTempo)

@@ -39,8 +39,6 @@ TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOp
     }
     const std::string c = ContactURL(), w = WebsiteURL();
     EXPECT_EQ(user.OpenedLinks(), (std::vector<std::string>{c, c, w, w, c, c, w, w}));
-    EXPECT_EQ(c.rfind("mailto:", 0), 0u);
-    EXPECT_TRUE(w.ends_with("/softs/"));
     EXPECT_EQ(fw::Windows().size(), 2u);
 }
 
@@ -50,10 +48,10 @@ TEST(Banner, TheAboutLinkColoursOnlyItsCaptionAndShowsOneAboutWindowInFront)
 {
     SimUser user;
     user.Start();
-    user.HoverEnter("aproposbut");
+    user.HoverEnterIn("Cadenzo", "aproposbut");
     EXPECT_EQ(user.TextColorIn("Cadenzo", "aboutbuttxt"), kBlue);
     EXPECT_EQ(user.TextColorIn("Cadenzo", "webbuttxt"), kBlack);
-    user.HoverExit("aproposbut");
+    user.HoverExitIn("Cadenzo", "aproposbut");
     EXPECT_EQ(user.TextColorIn("Cadenzo", "aboutbuttxt"), kBlack);
 
     for (auto open : {+[](SimUser& u) { u.Click("aproposbut"); }, +[](SimUser& u) { u.Click("aboutbuttxt"); },

@@ -55,26 +55,19 @@ std::set<std::string> Entries(const fs::path& folder)
 
 TEST(Prefs, AStoredFileIsReadFixedAndWrittenBackAs32BigEndianBytes)
 {
-    struct {
-        const char* name;
-        std::vector<std::int32_t> stored; // none: no file
-        Values loaded;                    // and saved at quit
-        std::uintmax_t size = 0;          // the file grown to this size
-    } const cases[] = {
+    // stored: none for no file; loaded, and saved at quit; size: the file grown to it.
+    struct { const char* name; std::vector<std::int32_t> stored; Values loaded; std::uintmax_t size = 0; } const cases[] = {
         {"no file: the defaults", {}, {10, 44, 100, 100, 0, 44100, 4, 0}},
         {"each value in its place", {1, 2, 3, 4, 5, 6, 7, 3}, {1, 2, 3, 4, 5, 6, 7, 3}},
-        {"rate 0", {10, 44, 100, 100, 0, 0, 4, 0}, {10, 44, 100, 100, 0, 44100, 4, 0}},
-        {"rate negative", {10, 44, 100, 100, 0, -5, 4, 0}, {10, 44, 100, 100, 0, 44100, 4, 0}},
-        {"beats 0", {10, 44, 100, 100, 0, 48000, 0, 0}, {10, 44, 100, 100, 0, 48000, 4, 0}},
-        {"beats negative", {10, 44, 100, 100, 0, 48000, -1, 0}, {10, 44, 100, 100, 0, 48000, 4, 0}},
+        {"rate 0, beats negative", {10, 44, 100, 100, 0, 0, -1, 0}, {10, 44, 100, 100, 0, 44100, 4, 0}},
+        {"rate negative, beats 0", {10, 44, 100, 100, 0, -5, 0, 0}, {10, 44, 100, 100, 0, 44100, 4, 0}},
         {"rate and beats 1 stay", {10, 44, 100, 100, 0, 1, 1, 0}, {10, 44, 100, 100, 0, 1, 1, 0}},
-        {"out of range kept, tab and frame rate not",
-         {-900, 9000, -1, 77, 42, 96000, 16, 9}, {-900, 9000, -1, 77, 0, 96000, 16, 0}},
+        {"out of range kept, tab and frame rate not", {-900, 9000, -1, 77, 42, 96000, 16, 9}, {-900, 9000, -1, 77, 0, 96000, 16, 0}},
+        {"tab and frame rate below range", {10, 44, 100, 100, -1, 44100, 4, -1}, {10, 44, 100, 100, 0, 44100, 4, 0}},
         {"short: zero past its end", {50, 60}, {50, 60, 0, 0, 0, 44100, 4, 0}},
         {"longer: its first 32 bytes", {20, 30, 40, 50, 1, 48000, 8, 1, 0x09090909, 0x09090909},
          {20, 30, 40, 50, 1, 48000, 8, 1}},
-        {"huge: its first 32 bytes", {240, 180, 100, 100, 3, 48000, 8, 2}, {240, 180, 100, 100, 3, 48000, 8, 2},
-         2ull << 30},
+        {"huge: its first 32 bytes", {240, 180, 100, 100, 3, 48000, 8, 2}, {240, 180, 100, 100, 3, 48000, 8, 2}, 2ull << 30},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,8 +79,7 @@ TEST(Prefs, AStoredFileIsReadFixedAndWrittenBackAs32BigEndianBytes)
         TimeLimit limit(10);
         user.Start();
         using namespace GlobalPrefs;
-        EXPECT_EQ((Values{user.Window().Left(), user.Window().Top(), boxx, boxy, tabactive, freq1, beats1, SMPTEpopup}),
-                  c.loaded);
+        EXPECT_EQ((Values{user.Window().Left(), user.Window().Top(), boxx, boxy, tabactive, freq1, beats1, SMPTEpopup}), c.loaded);
         user.Quit();
         EXPECT_EQ(user.PrefsFileBytes().size(), 32u);
         EXPECT_EQ(user.PrefsFileValues(), c.loaded);
@@ -124,7 +116,7 @@ void AsOrdinaryUser(const std::function<void()>& scenario)
 const Values kStored = {50, 60, 100, 100, 0, 48000, 4, 0};
 const Values kMoved = {240, 180, 100, 100, 0, 48000, 4, 0};
 
-void Write(SimUser& user) { user.WritePrefsFile(kStored); }
+void Write(SimUser& user) { user.WritePrefsFileValues({kStored.begin(), kStored.end()}); }
 
 // As a dotfile manager links it: relatively, into a folder of its own.
 void Link(SimUser& user)
@@ -142,15 +134,9 @@ fs::path Temporary(const SimUser& user) { return user.PrefsFilePath().string() +
 TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
 {
     using fs::file_type, fs::perms;
-    struct Case {
-        const char* name;
-        void (*make)(SimUser&);
-        fs::file_type type; // what stands there after the program closes, not following a link
-        bool read;          // the window opens at the stored place
-        bool saved;         // at the moved place, when it is a file
-        fs::perms removed = perms::none; // from the file, or with `folder` from its folder
-        bool folder = false;
-    };
+    // type: what stands there after the program closes, not following a link; read: the window opens at
+    // the stored place; saved: at the moved place, when a file; removed: from the file, or its folder.
+    struct Case { const char* name; void (*make)(SimUser&); fs::file_type type; bool read, saved; fs::perms removed = perms::none; bool folder = false; };
     const Case cases[] = {
         {"a folder", [](SimUser& u) { fs::create_directory(u.PrefsFilePath()); }, file_type::directory, false, false},
         {"a FIFO", [](SimUser& u) { ::mkfifo(u.PrefsFilePath().c_str(), 0600); }, file_type::fifo, false, false},
@@ -207,12 +193,8 @@ TEST(Prefs, AConfigFolderThatCannotBeUsedRunsOnTheDefaultsAndARelativeOneIsIgnor
     const char* oldHome = std::getenv("HOME");
     const std::optional<std::string> savedHome = oldHome ? std::optional<std::string>(oldHome) : std::nullopt;
     const fs::path workingFolder = fs::current_path();
-    const struct {
-        const char* name;
-        bool home; // HOME set to the folder "home", or unset
-        const char* config;
-        std::set<std::string> after; // in the test's folder, which is the working folder
-    } cases[] = {
+    // home: HOME set to the folder "home", or unset; after: in the test's folder, the working folder.
+    const struct { const char* name; bool home; const char* config; std::set<std::string> after; } cases[] = {
         {"no folder at all", false, "", {"home"}},
         {"a folder that cannot be made", false, "/proc/cadenzo-cannot-be-created", {"home"}},
         {"a relative XDG_CONFIG_HOME", true, "relative-config", {"home", "home/.config", "home/.config/Cadenzo Prefs"}},

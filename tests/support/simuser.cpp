@@ -65,11 +65,6 @@ SimUser::~SimUser()
 
 fs::path SimUser::PrefsFilePath() const { return m_configHome / "Cadenzo Prefs"; }
 
-void SimUser::WritePrefsFile(const std::array<std::int32_t, 8>& values) const
-{
-    WritePrefsFileValues({values.begin(), values.end()});
-}
-
 void SimUser::WritePrefsFileValues(const std::vector<std::int32_t>& values) const
 {
     std::ofstream out(PrefsFilePath(), std::ios::binary);
@@ -170,12 +165,6 @@ void SimUser::TypeInto(const std::string& name, const std::string& text)
         Type(text);
 }
 
-void SimUser::Backspace(int times)
-{
-    for (int i = 0; i < times; ++i)
-        PressKey("\b");
-}
-
 void SimUser::PressKey(const std::string& key)
 {
     fw::Window* front = fw::FrontWindow();
@@ -224,10 +213,6 @@ bool SimUser::MenuItemEnabled(const std::string& itemName)
     return item->Enabled;
 }
 
-void SimUser::HoverEnter(const std::string& name) { Visible(name).MouseEnter(); }
-
-void SimUser::HoverExit(const std::string& name) { Visible(name).MouseExit(); }
-
 void SimUser::ClickCell(const std::string& listName, int row, int column)
 {
     dynamic_cast<fw::Listbox&>(Visible(listName)).ClickCell(row, column);
@@ -242,12 +227,6 @@ std::string SimUser::Text(const std::string& name) const
         return label->Text();
     if (auto* field = dynamic_cast<fw::EditField*>(&control))
         return field->Text();
-    if (auto* button = dynamic_cast<fw::PushButton*>(&control))
-        return button->Caption();
-    if (auto* bevel = dynamic_cast<fw::BevelButton*>(&control))
-        return bevel->Caption();
-    if (auto* radio = dynamic_cast<fw::RadioButton*>(&control))
-        return radio->Caption();
     throw std::runtime_error(control.Name() + " shows no text");
 }
 

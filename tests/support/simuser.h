@@ -31,9 +31,7 @@ public:
 
     // ---- The preferences file, before Start or after Quit ----
     std::filesystem::path PrefsFilePath() const;
-    // The eight values, big-endian as the file holds them.
-    void WritePrefsFile(const std::array<std::int32_t, 8>& values) const;
-    // Any number of values: fewer than eight make a short file, more a long one.
+    // Big-endian, as the file holds them: fewer than eight make a short file, more a long one.
     void WritePrefsFileValues(const std::vector<std::int32_t>& values) const;
     std::vector<std::uint8_t> PrefsFileBytes() const;
     // The eight values, big-endian as the file holds them.
@@ -68,7 +66,6 @@ public:
     // Clicks the field, selects its whole text and types over it, one key at
     // a time; an empty text deletes the selection.
     void TypeInto(const std::string& name, const std::string& text);
-    void Backspace(int times = 1);
     // A key: " " for the space bar, "\b" for backspace, or a key without
     // text by its name: "Up", "Down", "Left", "Right", "PageUp", "PageDown",
     // "Home", "End", "Return".
@@ -80,8 +77,6 @@ public:
     // A shortcut such as "Cmd+A".
     bool PressShortcut(const std::string& shortcut);
     bool MenuItemEnabled(const std::string& itemName);
-    void HoverEnter(const std::string& name);
-    void HoverExit(const std::string& name);
     void ClickCell(const std::string& listName, int row, int column);
 
     // ---- Other windows, by class name ("winabout"; "Cadenzo" is the main one) ----
@@ -98,7 +93,7 @@ public:
     void MoveWindow(const std::string& className, int left, int top);
     // Closes the window with its close box.
     void CloseWindow(const std::string& className);
-    // A control of that window, and what Click, HoverEnter and HoverExit do
+    // A control of that window, and what a click or the pointer does
     // in the main window; a click brings the window to the front.
     fw::Control& ControlIn(const std::string& className, const std::string& name) const;
     void ClickIn(const std::string& className, const std::string& name);
@@ -109,11 +104,10 @@ public:
 
     // ---- The clock and the outside world ----
     void AdvanceClock(std::int32_t ticks);
-    std::int32_t Now() const { return m_ticks; }
     const std::vector<std::string>& OpenedLinks() const { return m_links; }
 
     // ---- Reading what the window shows ----
-    // The text of a label or field, or the caption of a button.
+    // The text of a label or field.
     std::string Text(const std::string& name) const;
     std::string FocusedName() const;
 
