@@ -21,13 +21,13 @@ using Lines = std::vector<std::string>;
 Lines g_log;
 int g_freed = 0;
 
-// Logs "name Event [key]", runs `then`, returns `consumed`.
-void Log(fw::Control& control, const std::string& event, std::function<void()> then = nullptr, bool consumed = false)
+// Logs "name Event [key]", runs `then` if set, returns `consumed`.
+void Log(fw::Control& control, const std::string& event, const std::function<void()>* then = nullptr, bool consumed = false)
 {
     control._InstallInstanceEventHandler(event, [&control, event, then, consumed](const fw::EventArgs& args) {
         g_log.push_back(control.Name() + " " + event + (args.key.empty() ? "" : " " + args.key));
-        if (then)
-            then();
+        if (then && *then)
+            (*then)();
         return consumed;
     });
 }
@@ -66,6 +66,7 @@ public:
     fw::Control& operator[](const std::string& name) const { return fw::Deref(ControlByName(name)); }
     fw::EditField& Field(const std::string& name) const { return fw::ControlAs<fw::EditField>(*this, name); }
     bool quitsOnClose = false;
+    std::function<void()> onLostFocus, onTextChange; // what field a's handlers do after logging
 };
 
 class Runtime : public testing::Test {
@@ -78,14 +79,6 @@ protected:
         g_log.clear();
         g_freed = 0;
         fw::_RuntimeRegisterAppObject(std::make_unique<LoggingApp>());
-    }
-    // A fresh window on a fresh runtime, for each case of a table.
-    static Form& NewForm()
-    {
-        Reset();
-        Form& form = fw::NewWindow<Form>("Form");
-        g_log.clear();
-        return form;
     }
 };
 
@@ -101,113 +94,88 @@ TEST_F(Runtime, EventsComeInTheirOrderFromOpeningToQuitting)
     g_log.clear();
     fw::NewWindow<Form>("About"); // opens at once, the loop running
     EXPECT_EQ(g_log, (Lines{"About Layout", "About CreateControls", "a Open", "b Open", "c Open", "About Open"}));
-    EXPECT_EQ(fw::RuntimeWindowControlByName(&main, "nothing"), nullptr);
-    EXPECT_THROW(fw::ControlAs<fw::EditField>(main, "nothing"), fw::NilObjectException);
 
     g_log.clear();
-    Log(main["a"], "TextChange"); // only when the text changes
-    for (const char* text : {"120", "120", ""})
-        main.Field("a").SetText(text);
     main.CloseWindow();
-    EXPECT_EQ(g_log, (Lines{"a TextChange", "a TextChange", "Main Close", "About Close", "app Close"}));
+    EXPECT_EQ(g_log, (Lines{"Main Close", "About Close", "app Close"}));
     EXPECT_TRUE(fw::RuntimeQuitting());
     EXPECT_EQ(g_freed, 2);
 }
 
-TEST_F(Runtime, TheFocusGoesOnlyWhereItCanLostFocusFirstAndALostFocusHandlerHasTheLastWord)
+// Presses each key, logging "taken" for each the core takes: the view then leaves it alone.
+std::function<void(Form&)> Press(std::vector<std::pair<std::string, bool>> keys)
 {
-    struct Case {
-        const char* name;
-        const char* target;
-        const char* lostFocusMovesTo; // a's LostFocus focuses it; "" clears; nullptr does nothing
-        std::vector<std::string> log;
-        const char* focused;
+    return [keys](Form& f) {
+        for (const auto& [key, autoRepeat] : keys)
+            if (f.PressKey(key, autoRepeat))
+                g_log.push_back("taken");
     };
-    const Case cases[] = {
-        {"a plain move", "b", nullptr, {"a LostFocus", "b GotFocus"}, "b"},
-        {"to the field that has it", "a", nullptr, {}, "a"},
-        {"LostFocus moves it elsewhere", "b", "c", {"a LostFocus", "c GotFocus"}, "c"},
-        {"LostFocus clears it", "b", "", {"a LostFocus"}, ""},
-        {"a label takes none", "label", nullptr, {}, "a"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Form& form = NewForm();
-        form["a"].SetFocus();
-        std::function<void()> then;
-        if (c.lostFocusMovesTo != nullptr)
-            then = [&form, to = std::string(c.lostFocusMovesTo)] { form.MoveFocusTo(form.ControlByName(to)); };
-        Log(form["a"], "LostFocus", then);
-        for (const char* name : {"a", "b", "c", "label"})
-            Log(form[name], "GotFocus");
-
-        form[c.target].SetFocus();
-
-        EXPECT_EQ(g_log, c.log);
-        EXPECT_EQ(form.Focus() ? form.Focus()->Name() : "", c.focused);
-    }
 }
 
-TEST_F(Runtime, KeysReachTheFocusThenTheWindowOncePerPress)
+// The focused control and field a's text, or how many windows were freed.
+std::string State()
 {
-    struct Case {
-        const char* name;
-        const char* focus; // "" for none
-        std::vector<std::pair<std::string, bool>> presses; // key, auto-repeat
-        bool taken; // what each press returns: the view leaves a taken key alone
-        std::vector<std::string> log;
-        const char* text; // of field a afterwards
-    };
-    const Case cases[] = {
-        {"a held space bar is one press", "", {{" ", false}, {" ", true}, {" ", true}}, false, {"window  "}, ""},
-        {"a held key still types", "a", {{"1", false}, {"1", true}}, true, {"a KeyDown 1", "a KeyDown 1"}, "11"},
-        {"a named key types nothing", "a", {{"Home", false}, {"Return", false}}, false,
-         {"a KeyDown Home", "a KeyDown Return"}, ""},
-        {"a list that consumes keys takes named ones", "list", {{"Down", false}, {"PageDown", true}}, true,
-         {"list KeyDown Down", "list KeyDown PageDown"}, ""},
+    auto* form = static_cast<Form*>(fw::_GetImplicitWindow("Form"));
+    if (form == nullptr)
+        return "freed " + std::to_string(g_freed);
+    return (form->Focus() ? form->Focus()->Name() : "") + " " + form->Field("a").Text();
+}
+
+TEST_F(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
+{
+    using F = Form&;
+    const struct { const char *name, *focus; std::function<void(Form&)> act; Lines log; const char* state; } cases[] = {
+        {"a focus move", "a", [](F f) { f["b"].SetFocus(); }, {"a LostFocus", "b GotFocus"}, "b "},
+        {"to the field that has it", "a", [](F f) { f["a"].SetFocus(); }, {}, "a "},
+        {"LostFocus moves it elsewhere and wins", "a",
+         [](F f) { f.onLostFocus = [&f] { f.MoveFocusTo(f.ControlByName("c")); }; f["b"].SetFocus(); },
+         {"a LostFocus", "c GotFocus"}, "c "},
+        {"LostFocus clears it", "a", [](F f) { f.onLostFocus = [&f] { f.MoveFocusTo(nullptr); }; f["b"].SetFocus(); },
+         {"a LostFocus"}, " "},
+        {"a label takes none", "a", [](F f) { f["label"].SetFocus(); }, {}, "a "},
+        {"a held space bar is one press for the window", "", Press({{" ", false}, {" ", true}, {" ", true}}), {"window  "}, " "},
+        {"a held key still types", "a", Press({{"1", false}, {"1", true}}), 
+         {"a KeyDown 1", "a TextChange", "taken", "a KeyDown 1", "a TextChange", "taken"}, "a 11"},
+        {"named keys reach KeyDown first and type nothing", "a", Press({{"Home", false}, {"Return", false}}),
+         {"a KeyDown Home", "a KeyDown Return"}, "a "},
+        {"a list that consumes keys takes named ones", "list", Press({{"Down", false}, {"PageDown", true}}),
+         {"list KeyDown Down", "taken", "list KeyDown PageDown", "taken"}, "list "},
+        {"TextChange only on a change", "", [](F f) { for (const char* t : {"120", "120", ""}) f.Field("a").SetText(t); },
+         {"a TextChange", "a TextChange"}, " "},
+        {"a missing control is a nil object", "",
+         [](F f) {
+             EXPECT_EQ(fw::RuntimeWindowControlByName(&f, "nothing"), nullptr);
+             EXPECT_THROW(fw::ControlAs<fw::EditField>(f, "nothing"), fw::NilObjectException);
+         },
+         {}, " "},
+        {"closed by the runtime", "", [](F f) { f.CloseWindow(); }, {"Form Close"}, "freed 1"},
+        {"closed by its own field's TextChange, freed once it is done", "",
+         [](F f) {
+             f.onTextChange = [&f] { f.CloseWindow(); g_log.push_back("then reads " + f.Field("a").Text()); };
+             f.Field("a").SetText("1");
+         },
+         {"a TextChange", "Form Close", "then reads 1"}, "freed 1"},
+        {"closed by a LostFocus while the focus moves", "a",
+         [](F f) { f.onLostFocus = [&f] { f.CloseWindow(); }; f["b"].SetFocus(); }, {"a LostFocus", "Form Close"}, "freed 1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Form& form = NewForm();
+        Reset();
+        Form& form = fw::NewWindow<Form>("Form");
+        Log(form["a"], "LostFocus", &form.onLostFocus);
+        Log(form["a"], "TextChange", &form.onTextChange);
         Log(form["a"], "KeyDown");
         Log(form["list"], "KeyDown", nullptr, true);
+        for (const char* name : {"a", "b", "c", "label"})
+            Log(form[name], "GotFocus");
         if (*c.focus != '\0')
             form[c.focus].SetFocus();
+        g_log.clear();
 
-        for (const auto& [key, repeat] : c.presses)
-            EXPECT_EQ(form.PressKey(key, repeat), c.taken) << key;
+        c.act(form);
 
         EXPECT_EQ(g_log, c.log);
-        EXPECT_EQ(form.Field("a").Text(), c.text);
-    }
-}
-
-TEST_F(Runtime, AClosedWindowIsFreedOnceWhatRunsOnItIsDone)
-{
-    struct Case {
-        const char* name;
-        std::function<void(Form&)> close;
-        std::vector<std::string> log;
-    };
-    const Case cases[] = {
-        {"by the runtime", [](Form& f) { f.CloseWindow(); }, {"Form Close"}},
-        {"by its own field's TextChange",
-         [](Form& f) {
-             fw::EditField& a = f.Field("a");
-             Log(a, "TextChange", [&f, &a] { f.CloseWindow(); g_log.push_back("then reads " + a.Text()); });
-             a.SetText("1");
-         },
-         {"a TextChange", "Form Close", "then reads 1"}},
-        {"by a LostFocus while the focus moves",
-         [](Form& f) { f["a"].SetFocus(); Log(f["a"], "LostFocus", [&f] { f.CloseWindow(); }); f["b"].SetFocus(); },
-         {"a LostFocus", "Form Close"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        c.close(NewForm());
-        EXPECT_EQ(g_log, c.log);
-        EXPECT_EQ(g_freed, 1);
-        EXPECT_EQ(fw::_GetImplicitWindow("Form"), nullptr);
+        EXPECT_EQ(State(), c.state);
     }
 }
 

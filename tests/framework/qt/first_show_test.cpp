@@ -13,40 +13,26 @@
 namespace fwqt::test {
 namespace {
 
-// Puts itself back where it was left, as the program's main window does.
-class Placed : public Form {
-public:
-    void Open() override
-    {
-        SetTop(44);
-        SetLeft(10);
-    }
-};
-
-// Where the window "Placed" stands each time it shows or moves while shown;
-// the paints inside an area.
+// Where the window "Form" stands each time it shows or moves while shown, and
+// the paints inside `area`.
 class Watcher : public QObject {
 public:
-    Watcher() { QCoreApplication::instance()->installEventFilter(this); }
-    ~Watcher() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-    std::vector<QPoint> places;
-    QWidget* area = nullptr;
-    int paints = 0;
-
-protected:
+    Watcher() { qApp->installEventFilter(this); }
+    ~Watcher() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget == nullptr)
-            return false;
-        if (widget->objectName() == "Placed"
-            && (event->type() == QEvent::Show || (event->type() == QEvent::Move && widget->isVisible())))
+        QEvent::Type type = event->type();
+        if (widget != nullptr && widget->objectName() == "Form"
+            && (type == QEvent::Show || (type == QEvent::Move && widget->isVisible())))
             places.push_back(widget->pos());
-        if (event->type() == QEvent::Paint && area != nullptr && (widget == area || area->isAncestorOf(widget)))
+        if (widget != nullptr && type == QEvent::Paint && area != nullptr && (widget == area || area->isAncestorOf(widget)))
             ++paints;
         return false;
     }
+    std::vector<QPoint> places;
+    QWidget* area = nullptr;
+    int paints = 0;
 };
 
 using FirstShowTest = ViewTest;
@@ -54,22 +40,22 @@ using FirstShowTest = ViewTest;
 TEST_F(FirstShowTest, AWindowShowsOnceWhereItsOpenPutItAndActivatingItRepaintsNothing)
 {
     Watcher watcher;
-    fw::NewWindow<Placed>("Placed");
-    EXPECT_TRUE(watcher.places.empty()) << "shown before its Open ran";
-
-    fw::RuntimeStartLoop();
-    QCoreApplication::processEvents();
-
+    // Puts itself back where it was left, as the program's main window does.
+    Form::opened = [](Form& form) {
+        form.SetTop(44);
+        form.SetLeft(10);
+    };
+    Open(nullptr);
     ASSERT_FALSE(watcher.places.empty());
     for (const QPoint& place : watcher.places)
         EXPECT_EQ(place, QPoint(10, 44));
 
     // Another window takes the focus, then the user comes back.
-    watcher.area = static_cast<QMainWindow*>(View("Placed"))->centralWidget();
+    watcher.area = static_cast<QMainWindow*>(View())->centralWidget();
     fw::NewWindow<Form>("Other");
     ASSERT_TRUE(QTest::qWaitForWindowActive(View("Other")));
-    View("Placed")->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(View("Placed")));
+    View()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(View()));
     QCoreApplication::processEvents();
     EXPECT_EQ(watcher.paints, 0);
 }

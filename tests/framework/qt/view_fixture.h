@@ -47,6 +47,7 @@ class Form : public fw::Window {
 public:
     static inline fw::WindowDesign design;
     static inline std::function<void(Form&)> controls;
+    static inline std::function<void(Form&)> opened;
     static inline std::vector<std::string>* log = nullptr;
 
     void Layout() override { _SetProperties(design); }
@@ -54,6 +55,11 @@ public:
     {
         if (controls)
             controls(*this);
+    }
+    void Open() override
+    {
+        if (opened)
+            opened(*this);
     }
     ~Form() override { Note("window freed"); }
     void Close() override { Note("window.Close"); }
@@ -95,6 +101,7 @@ protected:
         fw::RuntimeInit();
         Form::design = fw::WindowDesign{.title = "Form", .width = 320, .height = 200, .resizeable = false};
         Form::controls = nullptr;
+        Form::opened = nullptr;
         Form::log = &log;
     }
 
