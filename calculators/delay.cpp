@@ -138,8 +138,7 @@ void Cadenzo::buttonms_Action()
 {
     fw::EditField& tempo3 = Field("tempo3");
     tempo3.SetFocus();
-    tempo3.SetSelStart(0);
-    tempo3.SetSelLength(fw::Len(tempo3.Text()));
+    tempo3.SelectAll();
     delay(100);
 }
 

@@ -2,7 +2,6 @@
 #include "menubar.h"
 #include "tabrows.h"
 
-#include <algorithm>
 #include <map>
 #include <span>
 

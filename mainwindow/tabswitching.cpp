@@ -2,16 +2,6 @@
 #include "globalprefs.h"
 #include "text.h"
 
-namespace {
-
-void SelectAll(fw::EditField& field)
-{
-    field.SetSelStart(0);
-    field.SetSelLength(fw::Len(field.Text()));
-}
-
-} // namespace
-
 // Prepares the tab just chosen: the carried tempo into its tempo field, the
 // focus into its first input with the text selected, the space bar armed
 // only on the Tap tab. Each write runs its field's handlers before the next.
@@ -27,7 +17,7 @@ void Cadenzo::TabPanel1_Change()
     };
     auto focusAll = [this](const char* name) {
         Field(name).SetFocus();
-        SelectAll(Field(name));
+        Field(name).SelectAll();
     };
     switch (value) {
     case 0:

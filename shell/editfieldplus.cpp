@@ -2,7 +2,6 @@
 
 #include "menubar.h"
 #include "nil.h"
-#include "text.h"
 
 void EditFieldPlus::EnableMenuItems()
 {
@@ -11,7 +10,6 @@ void EditFieldPlus::EnableMenuItems()
 
 bool EditFieldPlus::_EditSelectAll_Action()
 {
-    SetSelStart(0);
-    SetSelLength(fw::Len(Text()));
+    SelectAll();
     return false;
 }

@@ -248,6 +248,12 @@ void EditField::SetSelLength(int length)
     Changed();
 }
 
+void EditField::SelectAll()
+{
+    SetSelStart(0);
+    SetSelLength(Len(m_text));
+}
+
 std::string EditField::SelText() const
 {
     std::size_t from = ByteOffsetOfChar(m_text, m_selStart);

@@ -207,6 +207,8 @@ public:
     int SelLength() const { return m_selLength; }
     void SetSelStart(int start);
     void SetSelLength(int length);
+    // SelStart 0, then SelLength the length of the text at that moment.
+    void SelectAll();
     std::string SelText() const;
 
     Align Alignment() const { return m_align; }
