@@ -63,35 +63,50 @@ int LineWidth(const QFont& font, const QString& text)
     return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
 }
 
+// One of the two ways to shrink a font, from `from` down to `least`. Widths
+// shrink about in proportion, give or take each glyph's rounding: the first
+// guess comes from the measured width, a miss corrects once from the new
+// width, and then the least value is taken. Every step shrinks, so it ends,
+// and each font tried is a font loaded, so it tries at most three.
+template <class Set>
+void Shrink(QFont& font, const QString& text, int width, int& measured, int from, int least, Set set)
+{
+    int value = from;
+    for (int tries = 0; measured > width && value > least; ++tries) {
+        int guess = static_cast<int>(static_cast<long long>(value) * width / measured);
+        value = tries == 2 ? least : std::clamp(guess, least, value - 1);
+        set(font, value);
+        measured = LineWidth(font, text);
+    }
+}
+
 } // namespace
 
-QFont FittedFont(QFont font, const QString& text, int width)
+FittedFont Fit(QFont font, const QString& text, int width)
 {
     constexpr int kNarrowest = 75; // percent of the regular face; beyond it glyphs blur together
     constexpr int kSmallest = 60;  // percent of the regular size
     int measured = LineWidth(font, text);
     if (measured <= width)
-        return font;
+        return {font, true};
     const int own = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
-    // Widths shrink in proportion to the stretch, give or take the rounding
-    // of each glyph; each font tried is a font loaded, so the first guess is
-    // made from the measured width, and a miss corrects from the new width.
-    int stretch = own;
-    while (measured > width && stretch > kNarrowest) {
-        stretch = std::clamp(std::min(stretch * width / measured, stretch - 1), kNarrowest, own - 1);
-        font.setStretch(stretch);
-        measured = LineWidth(font, text);
+    const int pixels = font.pixelSize();
+    const int smallest = pixels > 0 ? std::max(1, (pixels * kSmallest + 99) / 100) : pixels;
+    // Far too long for the narrowest face at the smallest size (a pasted
+    // page, say): no need to measure it again.
+    if (static_cast<long long>(measured) * kNarrowest * kSmallest > 2LL * width * own * 100) {
+        font.setStretch(std::min(own, kNarrowest));
+        if (pixels > 0)
+            font.setPixelSize(smallest);
+        return {font, false};
     }
+    Shrink(font, text, width, measured, own, std::min(own, kNarrowest),
+           [](QFont& f, int stretch) { f.setStretch(stretch); });
     // Too long even for the narrowest face (a count of hours, say): smaller
     // type rather than a number with its first digits cut off.
-    const int pixels = font.pixelSize();
-    int size = pixels;
-    while (measured > width && pixels > 0 && size * 100 > pixels * kSmallest) {
-        size = std::max(std::min(size * width / measured, size - 1), (pixels * kSmallest + 99) / 100);
-        font.setPixelSize(size);
-        measured = LineWidth(font, text);
-    }
-    return font;
+    if (pixels > 0)
+        Shrink(font, text, width, measured, pixels, smallest, [](QFont& f, int size) { f.setPixelSize(size); });
+    return {font, measured <= width};
 }
 
 int CodePointIndex(const QString& text, int utf16Index)

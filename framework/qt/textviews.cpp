@@ -53,7 +53,10 @@ protected:
         if (label.text() != shown)
             label.setText(shown);
         SetColor(label, QPalette::WindowText, text.TextColor());
-        label.setAlignment(Horizontal(text.TextAlign()) | Qt::AlignTop);
+        // A line too long for the label even in the smallest type shows its
+        // beginning: a number's first digits say most.
+        fw::Align align = m_fits ? text.TextAlign() : fw::Align::Left;
+        label.setAlignment(Horizontal(align) | Qt::AlignTop);
         // Qt lays the label out anew at each call, even with no change.
         if (label.wordWrap() != text.MultiLine())
             label.setWordWrap(text.MultiLine());
@@ -63,13 +66,20 @@ protected:
     {
         const auto& text = static_cast<const fw::StaticText&>(*Control());
         QFont font = ControlView::WidgetFont();
-        return text.MultiLine() ? font : FittedFont(font, ToQString(text.Text()), Widget()->width());
+        if (text.MultiLine())
+            return font;
+        FittedFont fitted = Fit(font, ToQString(text.Text()), Widget()->width());
+        m_fits = fitted.fits;
+        return fitted.font;
     }
 
     bool WidgetEvent(QObject* /*watched*/, QEvent* event) override { return ReportPointer(event); }
 
 private:
     QLabel& Label() const { return static_cast<QLabel&>(*Widget()); }
+
+    // Found while choosing the font, which comes before the details.
+    mutable bool m_fits = true;
 };
 
 // The field types natively; each edit the user makes becomes one SetText in
@@ -110,10 +120,11 @@ protected:
     }
 
     // A value written into a field cut to a narrower face would scroll out of
-    // sight: the face narrows while the text does not fit, as a label's does.
+    // sight: the face narrows while the text does not fit, as a label's does;
+    // what is still too long scrolls, with the caret in view.
     QFont WidgetFont() const override
     {
-        return FittedFont(ControlView::WidgetFont(), ToQString(Field().Text()), TextRoom());
+        return Fit(ControlView::WidgetFont(), ToQString(Field().Text()), TextRoom()).font;
     }
 
 private:

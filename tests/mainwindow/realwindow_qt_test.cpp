@@ -55,6 +55,33 @@ TEST_F(RealWindow, ControlQAndTheCloseBoxQuitAfterStoringThePlace)
     EXPECT_EQ(user.PrefsFileValues()[1], 130);
 }
 
+// Text fitting once never ended on a number too long for the smallest type.
+TEST_F(RealWindow, NumbersTooLongForTheirBoxLeaveTheWindowAnsweringAndControlQStillQuits)
+{
+    user.Start();
+    const struct { const char *tab, *field, *text; } rows[] = {
+        {"Tempo", "tempo1", "123456789012"},
+        {"SMPTE", "H1", "3000000"},
+        {"Delay", "note5", nullptr},
+        {"Samples", "loopl", nullptr},
+    };
+    const std::string nines(400, '9');
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.field);
+        user.ChooseTab(row.tab);
+        auto* field = Widget<QLineEdit>(row.field);
+        ASSERT_NE(field, nullptr);
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClicks(field, row.text ? row.text : nines.c_str());
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(field->text().toStdString(), user.Text(row.field));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(user.Running());
+    EXPECT_EQ(user.PrefsFileBytes().size(), 32u);
+}
+
 TEST_F(RealWindow, ClickingEachTabPutsTheFocusWhereTheUserTypesNext)
 {
     user.Start();
