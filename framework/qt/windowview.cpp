@@ -52,7 +52,7 @@ WindowView::WindowView(fw::Window& window)
     : m_window(&window), m_content(new ContentArea(this)),
       m_menus(std::make_unique<MenuBarView>(*menuBar(), [this] { UserActsHere(); }))
 {
-    Reentry applying(m_applying);
+    fw::Reentry applying(m_applying);
     setObjectName(ToQString(window.ClassName()));
     m_content->setAutoFillBackground(true);
     m_content->setFocusPolicy(Qt::NoFocus);
@@ -97,7 +97,7 @@ void WindowView::SyncWindow()
 {
     if (m_window == nullptr)
         return;
-    Reentry applying(m_applying);
+    fw::Reentry applying(m_applying);
     QString title = ToQString(m_window->Title());
     if (windowTitle() != title)
         setWindowTitle(title);
@@ -168,7 +168,7 @@ void WindowView::SyncFocus()
 {
     if (m_window == nullptr)
         return;
-    Reentry applying(m_applying);
+    fw::Reentry applying(m_applying);
     QWidget* target = m_content;
     if (ControlView* view = ViewOf(m_window->Focus()))
         target = view->Widget();

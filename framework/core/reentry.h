@@ -1,9 +1,10 @@
 #pragma once
 
-namespace fwqt {
+namespace fw {
 
-// Counts nested scopes of the view writing to Qt, so the signals that writing
-// emits are recognised as echoes and not reported to the core.
+// Counts nested runs of a piece of code that can call itself back, through
+// the events its own writes raise, so that it can tell an echo or a runaway
+// from a first run.
 class Reentry {
 public:
     explicit Reentry(int& depth) : m_depth(depth) { ++m_depth; }
@@ -15,4 +16,4 @@ private:
     int& m_depth;
 };
 
-} // namespace fwqt
+} // namespace fw
