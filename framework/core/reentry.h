@@ -2,9 +2,8 @@
 
 namespace fw {
 
-// Counts nested runs of a piece of code that can call itself back, through
-// the events its own writes raise, so that it can tell an echo or a runaway
-// from a first run.
+// Counts nested runs of code that its own writes call back, through the
+// events they raise, so that it can tell an echo or a runaway from a first run.
 class Reentry {
 public:
     explicit Reentry(int& depth) : m_depth(depth) { ++m_depth; }
