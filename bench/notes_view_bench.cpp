@@ -11,6 +11,7 @@
 #include "application.h"
 #include "cadenzo.h"
 #include "platform.h"
+#include "resetrun.h"
 #include "startup.h"
 
 #include <benchmark/benchmark.h>

@@ -10,6 +10,7 @@
 #include "cadenzo.h"
 #include "control.h"
 #include "graphics.h"
+#include "resetrun.h"
 #include "startup.h"
 #include "system.h"
 

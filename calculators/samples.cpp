@@ -1,4 +1,5 @@
 #include "globalprefs.h"
+#include "reentry.h"
 #include "tabrows.h"
 #include "tempo.h"
 #include "text.h"
@@ -38,17 +39,6 @@ ControlRow Bar(const char* name, Box box)
 // above still finish every conversion they began, so the last texts written
 // are one whole conversion.
 constexpr int kSamplesMaxDepth = 3;
-
-class Nesting {
-public:
-    explicit Nesting(int& depth) : m_depth(depth) { ++m_depth; }
-    ~Nesting() { --m_depth; }
-    Nesting(const Nesting&) = delete;
-    Nesting& operator=(const Nesting&) = delete;
-
-private:
-    int& m_depth;
-};
 
 bool RateUsable(const fw::Window& w) { return 0 < w.Number("srate") && w.Number("srate") < 200000; }
 
@@ -158,7 +148,7 @@ void Cadenzo::samples()
 {
     if (samplesdepth >= kSamplesMaxDepth)
         return;
-    Nesting nesting(samplesdepth);
+    fw::Reentry nesting(samplesdepth);
     auto rate = [this] { return Number("srate"); };
     auto beats = [this] { return Number("beats"); };
     fw::EditField& tempo5 = Field("tempo5");

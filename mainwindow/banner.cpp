@@ -2,23 +2,9 @@
 
 #include "cadenzo.h"
 #include "links.h"
+#include "menu.h"
 #include "nil.h"
 #include "winabout.h"
-
-namespace {
-
-// The item of that name in the window's menu bar, as its class; nullptr when
-// there is none, the nil-object exception when it is of another class.
-template <class Item>
-Item* ItemOf(const fw::Window& window, const char* name)
-{
-    fw::MenuItem* item = fw::Deref(window.MenuBar(), "no menu bar")._Lookup(name);
-    if (item == nullptr)
-        return nullptr;
-    return &fw::Deref(dynamic_cast<Item*>(item), name);
-}
-
-} // namespace
 
 bool Cadenzo::link_MouseDown(Link link)
 {
@@ -33,18 +19,18 @@ void Cadenzo::link_MouseEnter(Link link) { HoverLink(*this, link, true); }
 
 void Cadenzo::link_MouseExit(Link link) { HoverLink(*this, link, false); }
 
-fw::MenuItem* Cadenzo::UntitledMenu0() const { return ItemOf<fw::MenuItem>(*this, "UntitledMenu0"); }
-fw::AppleMenuItem* Cadenzo::FileAbout() const { return ItemOf<fw::AppleMenuItem>(*this, "FileAbout"); }
-fw::MenuItem* Cadenzo::EditSelectAll() const { return ItemOf<fw::MenuItem>(*this, "EditSelectAll"); }
-fw::MenuItem* Cadenzo::EditClear() const { return ItemOf<fw::MenuItem>(*this, "EditClear"); }
-fw::MenuItem* Cadenzo::EditPaste() const { return ItemOf<fw::MenuItem>(*this, "EditPaste"); }
-fw::MenuItem* Cadenzo::EditCopy() const { return ItemOf<fw::MenuItem>(*this, "EditCopy"); }
-fw::MenuItem* Cadenzo::EditCut() const { return ItemOf<fw::MenuItem>(*this, "EditCut"); }
-fw::MenuItem* Cadenzo::UntitledMenu1() const { return ItemOf<fw::MenuItem>(*this, "UntitledMenu1"); }
-fw::QuitMenuItem* Cadenzo::FileQuit() const { return ItemOf<fw::QuitMenuItem>(*this, "FileQuit"); }
-fw::MenuItem* Cadenzo::UntitledMenu2() const { return ItemOf<fw::MenuItem>(*this, "UntitledMenu2"); }
-fw::MenuItem* Cadenzo::FileClose() const { return ItemOf<fw::MenuItem>(*this, "FileClose"); }
-fw::MenuItem* Cadenzo::UntitledMenu3() const { return ItemOf<fw::MenuItem>(*this, "UntitledMenu3"); }
+fw::MenuItem* Cadenzo::UntitledMenu0() const { return fw::ItemOf(MenuBar(), "UntitledMenu0"); }
+fw::AppleMenuItem* Cadenzo::FileAbout() const { return fw::ItemOf<fw::AppleMenuItem>(MenuBar(), "FileAbout"); }
+fw::MenuItem* Cadenzo::EditSelectAll() const { return fw::ItemOf(MenuBar(), "EditSelectAll"); }
+fw::MenuItem* Cadenzo::EditClear() const { return fw::ItemOf(MenuBar(), "EditClear"); }
+fw::MenuItem* Cadenzo::EditPaste() const { return fw::ItemOf(MenuBar(), "EditPaste"); }
+fw::MenuItem* Cadenzo::EditCopy() const { return fw::ItemOf(MenuBar(), "EditCopy"); }
+fw::MenuItem* Cadenzo::EditCut() const { return fw::ItemOf(MenuBar(), "EditCut"); }
+fw::MenuItem* Cadenzo::UntitledMenu1() const { return fw::ItemOf(MenuBar(), "UntitledMenu1"); }
+fw::QuitMenuItem* Cadenzo::FileQuit() const { return fw::ItemOf<fw::QuitMenuItem>(MenuBar(), "FileQuit"); }
+fw::MenuItem* Cadenzo::UntitledMenu2() const { return fw::ItemOf(MenuBar(), "UntitledMenu2"); }
+fw::MenuItem* Cadenzo::FileClose() const { return fw::ItemOf(MenuBar(), "FileClose"); }
+fw::MenuItem* Cadenzo::UntitledMenu3() const { return fw::ItemOf(MenuBar(), "UntitledMenu3"); }
 
 void Cadenzo::AddMenuHandlers(fw::Window& window)
 {

@@ -54,8 +54,7 @@ std::unique_ptr<fw::MenuItem> NewItem(ItemRow::Kind kind)
 
 fw::MenuItem* AppMenuItem(const char* name)
 {
-    fw::Application& app = fw::Deref(fw::_GetAppObject(), "no application object");
-    return fw::Deref(app.MenuBar(), "no menu bar")._Lookup(name);
+    return fw::ItemOf(fw::Deref(fw::_GetAppObject(), "no application object").MenuBar(), name);
 }
 
 } // namespace

@@ -3,10 +3,7 @@
 #include "app.h"
 #include "cadenzo.h"
 #include "filetypes.h"
-#include "globalprefs.h"
 #include "menubar.h"
-#include "pictures.h"
-#include "uistrings.h"
 
 void _InitFileTypes() { FileTypes::_Initialize(); }
 
@@ -42,18 +39,4 @@ void _Main()
     } catch (...) {
         fw::_UnhandledException(std::current_exception());
     }
-}
-
-void ResetRun()
-{
-    fw::RuntimeShutdown();
-    ForgetMenu();
-    Strings::ForgetLookups();
-    ForgetPictures();
-    FileTypes::pText.reset();
-    FileTypes::pPref.reset();
-    fw::ForgetRegisteredFileTypes();
-    GlobalPrefs::winx = GlobalPrefs::winy = GlobalPrefs::boxx = GlobalPrefs::boxy = 0;
-    GlobalPrefs::tabactive = GlobalPrefs::freq1 = GlobalPrefs::beats1 = 0;
-    GlobalPrefs::SMPTEpopup = 0;
 }

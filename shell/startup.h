@@ -12,8 +12,3 @@ void _MakeDefaultView();
 
 // The steps of _Main before the event loop, for a program driven without one.
 void StartUp();
-
-// Ends a run and forgets everything it kept, so another can start in the
-// same process: the windows, the application, the menu bar, the settings,
-// the texts and pictures looked up, the file types.
-void ResetRun();

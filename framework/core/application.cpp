@@ -233,17 +233,23 @@ bool ChooseMenuItem(const std::string& name)
     return false;
 }
 
-bool ChooseShortcut(const std::string& shortcut)
+MenuItem* ShortcutItem(const std::string& shortcut)
 {
     Application* app = _GetAppObject();
     if (app == nullptr || app->MenuBar() == nullptr || shortcut.empty())
-        return false;
+        return nullptr;
     MenuItem* found = nullptr;
     ForEachItem(*app->MenuBar(), [&](MenuItem& item) {
         if (found == nullptr && item.KeyboardShortcut == shortcut)
             found = &item;
     });
-    return found != nullptr && ChooseMenuItem(found->Name);
+    return found;
+}
+
+bool ChooseShortcut(const std::string& shortcut)
+{
+    MenuItem* item = ShortcutItem(shortcut);
+    return item != nullptr && ChooseMenuItem(item->Name);
 }
 
 namespace detail {

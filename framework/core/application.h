@@ -106,7 +106,10 @@ void UpdateMenuItems();
 // bound to its name on the focused control runs, else the edit field's own
 // action, else the front window's handler. Returns whether anything ran.
 bool ChooseMenuItem(const std::string& name);
-// The item whose shortcut that is ("Cmd+W"), chosen like a click.
+// The item of the application's menu bar whose shortcut that is ("Cmd+W"),
+// on or off; nullptr when none is.
+MenuItem* ShortcutItem(const std::string& shortcut);
+// That item, chosen like a click.
 bool ChooseShortcut(const std::string& shortcut);
 
 // Internal to the framework: a window joins or leaves the tables.

@@ -2,6 +2,8 @@
 
 // Menu items form a tree: the menu bar holds the menus, a menu its items.
 
+#include "nil.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,5 +45,15 @@ class QuitMenuItem : public MenuItem {};
 class AppleMenuItem : public MenuItem {};
 
 class MenuBar : public MenuItem {};
+
+// The item of that name anywhere in the bar, as its class; nullptr when there
+// is none, the nil-object exception when there is no bar or the item is of
+// another class.
+template <class Item = MenuItem>
+Item* ItemOf(const MenuBar* bar, const char* name)
+{
+    MenuItem* item = Deref(bar, "no menu bar")._Lookup(name);
+    return item != nullptr ? &Deref(dynamic_cast<Item*>(item), name) : nullptr;
+}
 
 } // namespace fw

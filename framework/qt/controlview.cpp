@@ -46,8 +46,8 @@ void ControlView::Sync()
 {
     if (m_control == nullptr)
         return;
-    Reentry window(m_window.ApplyingDepth());
-    Reentry own(m_mirroring);
+    fw::Reentry window(m_window.ApplyingDepth());
+    fw::Reentry own(m_mirroring);
     // A control that does not show is mirrored when it next does: the pages
     // behind the selected tab cost no fonts, pictures or rows at start.
     m_stale = !m_control->Shown();
@@ -73,8 +73,8 @@ void ControlView::SyncShown()
         Sync();
         return;
     }
-    Reentry window(m_window.ApplyingDepth());
-    Reentry own(m_mirroring);
+    fw::Reentry window(m_window.ApplyingDepth());
+    fw::Reentry own(m_mirroring);
     m_widget->setVisible(m_control->Shown());
 }
 
@@ -98,7 +98,7 @@ void ControlView::FromUser(const std::function<void()>& action)
     {
         // The input may close the window: it stays whole until the action ends.
         std::shared_ptr<fw::Window> hold = m_control->Owner() ? m_control->Owner()->Hold() : nullptr;
-        Reentry busy(m_fromUser);
+        fw::Reentry busy(m_fromUser);
         Guard(action);
     }
     if (m_fromUser == 0)

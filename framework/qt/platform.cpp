@@ -5,6 +5,7 @@
 #include "convert.h"
 #include "graphics.h"
 #include "guard.h"
+#include "keyrouter.h"
 #include "system.h"
 #include "windowview.h"
 
@@ -14,7 +15,6 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QUrl>
 
@@ -127,67 +127,7 @@ std::unique_ptr<QApplication> NewApplication(int& argc, char** argv)
 
 std::unique_ptr<fw::ResourceFork> NewResourceFork() { return std::make_unique<ResourceFork>(); }
 
-// "Cmd+W" for Control+W, as the core names shortcuts; empty for other keys.
-std::string ShortcutName(const QKeyEvent& event)
-{
-    Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier)))
-        return {};
-    int key = event.key();
-    if (key <= 0x20 || key >= 0x7F)
-        return {};
-    bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
-    std::string name = (modifiers & Qt::ShiftModifier) && letter ? "Cmd+Shift+" : "Cmd+";
-    return name + static_cast<char>(key);
-}
-
-bool HasShortcut(const fw::MenuItem& parent, const std::string& shortcut)
-{
-    for (const auto& child : parent.Children())
-        if (child->KeyboardShortcut == shortcut || HasShortcut(*child, shortcut))
-            return true;
-    return false;
-}
-
 } // namespace
-
-// Every key press of the application passes here first, once, at the widget
-// that has its window's focus.
-class KeyRouter final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget == nullptr)
-            return false;
-        QWidget* focus = widget->window()->focusWidget();
-        if (widget != focus && !(focus == nullptr && widget->isWindow()))
-            return false;
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        // A menu's shortcut never reaches the widget, even when the item is off,
-        // so a field's own Control+C cannot bypass the core.
-        std::string shortcut = ShortcutName(key);
-        fw::Application* app = fw::_GetAppObject();
-        if (!shortcut.empty() && app != nullptr && app->MenuBar() != nullptr
-            && HasShortcut(*app->MenuBar(), shortcut)) {
-            auto* view = dynamic_cast<WindowView*>(widget->window());
-            Guard([view, &shortcut] {
-                if (view != nullptr)
-                    view->UserActsHere();
-                fw::ChooseShortcut(shortcut);
-            });
-            return true;
-        }
-        if (auto* view = dynamic_cast<WindowView*>(widget->window()))
-            return view->RouteKey(widget, key);
-        return false;
-    }
-};
 
 Platform::Platform(int& argc, char** argv)
     : m_app(NewApplication(argc, argv)), m_loop(std::make_unique<EventLoop>()),

@@ -8,31 +8,12 @@
 #include "reentry.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 
 namespace fwqt {
 
 namespace {
-
-// The core's name of a key that carries no text; empty for the others.
-std::string KeyName(int key)
-{
-    switch (key) {
-    case Qt::Key_Up: return "Up";
-    case Qt::Key_Down: return "Down";
-    case Qt::Key_Left: return "Left";
-    case Qt::Key_Right: return "Right";
-    case Qt::Key_PageUp: return "PageUp";
-    case Qt::Key_PageDown: return "PageDown";
-    case Qt::Key_Home: return "Home";
-    case Qt::Key_End: return "End";
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return "Return";
-    default: return {};
-    }
-}
 
 // The area the controls stand on. It holds the window's focus while no
 // control has it, and shows no focus: QWidget would repaint all of it, every
@@ -52,7 +33,7 @@ WindowView::WindowView(fw::Window& window)
     : m_window(&window), m_content(new ContentArea(this)),
       m_menus(std::make_unique<MenuBarView>(*menuBar(), [this] { UserActsHere(); }))
 {
-    Reentry applying(m_applying);
+    fw::Reentry applying(m_applying);
     setObjectName(ToQString(window.ClassName()));
     m_content->setAutoFillBackground(true);
     m_content->setFocusPolicy(Qt::NoFocus);
@@ -97,7 +78,7 @@ void WindowView::SyncWindow()
 {
     if (m_window == nullptr)
         return;
-    Reentry applying(m_applying);
+    fw::Reentry applying(m_applying);
     QString title = ToQString(m_window->Title());
     if (windowTitle() != title)
         setWindowTitle(title);
@@ -168,7 +149,7 @@ void WindowView::SyncFocus()
 {
     if (m_window == nullptr)
         return;
-    Reentry applying(m_applying);
+    fw::Reentry applying(m_applying);
     QWidget* target = m_content;
     if (ControlView* view = ViewOf(m_window->Focus()))
         target = view->Widget();
@@ -224,38 +205,6 @@ void WindowView::UserFocused(ControlView& view, Qt::FocusReason reason)
         return;
     fw::Control* control = view.Control();
     Guard([control] { control->SetFocus(); });
-}
-
-bool WindowView::RouteKey(QWidget* receiver, const QKeyEvent& event)
-{
-    if (m_window == nullptr || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
-        return false;
-    std::string key = KeyName(event.key());
-    bool named = !key.empty();
-    if (!named) {
-        QString text = event.text();
-        if (text.isEmpty() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-            return false;
-        key = ToUtf8(text);
-        auto* field = dynamic_cast<fw::EditField*>(m_window->Focus());
-        ControlView* view = ViewOf(field);
-        if (view != nullptr && view->Widget() == receiver) {
-            // The field's KeyDown may refuse the key; otherwise it types natively.
-            bool consumed = false;
-            Guard([&] {
-                fw::EventArgs args;
-                args.key = key;
-                consumed = field->Raise("KeyDown", args);
-            });
-            return consumed;
-        }
-    }
-    fw::Window* window = m_window;
-    bool repeat = event.isAutoRepeat();
-    bool consumed = false;
-    Guard([&] { consumed = window->PressKey(key, repeat); });
-    // A named key nobody consumed is Qt's to act on: the caret moves, a list scrolls.
-    return !named || consumed;
 }
 
 void WindowView::closeEvent(QCloseEvent* event)

@@ -12,8 +12,6 @@
 #include <memory>
 #include <vector>
 
-class QKeyEvent;
-
 namespace fwqt {
 
 class ControlView;
@@ -37,10 +35,6 @@ public:
     void UserActsHere();
     // A control's widget took the Qt focus.
     void UserFocused(ControlView& view, Qt::FocusReason reason);
-    // A key for this window, first seen by the widget that has its focus;
-    // true when Qt must not act on it. Keys without text go to the core by
-    // name first; Qt acts on them only when no handler consumed them.
-    bool RouteKey(QWidget* receiver, const QKeyEvent& event);
 
     void WindowChanged(fw::Window& window) override;
     void FocusChanged(fw::Window& window) override;

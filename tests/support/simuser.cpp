@@ -3,6 +3,7 @@
 #include "application.h"
 #include "localization.h"
 #include "menu.h"
+#include "resetrun.h"
 #include "startup.h"
 #include "system.h"
 #include "text.h"

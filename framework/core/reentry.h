@@ -1,9 +1,9 @@
 #pragma once
 
-namespace fwqt {
+namespace fw {
 
-// Counts nested scopes of the view writing to Qt, so the signals that writing
-// emits are recognised as echoes and not reported to the core.
+// Counts nested runs of code that its own writes call back, through the
+// events they raise, so that it can tell an echo or a runaway from a first run.
 class Reentry {
 public:
     explicit Reentry(int& depth) : m_depth(depth) { ++m_depth; }
@@ -15,4 +15,4 @@ private:
     int& m_depth;
 };
 
-} // namespace fwqt
+} // namespace fw
