@@ -2,8 +2,10 @@
 
 // Menu items form a tree: the menu bar holds the menus, a menu its items.
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -34,6 +36,20 @@ public:
 
 private:
     std::vector<std::unique_ptr<MenuItem>> m_children;
+};
+
+// Runs when its item is chosen; the result is the framework's to use.
+using MenuHandler = std::function<bool()>;
+
+// The menu handlers of a window or a control, by item name.
+class MenuHandlers {
+public:
+    void Add(const std::string& itemName, MenuHandler handler);
+    // nullptr when none is bound to that name.
+    const MenuHandler* For(const std::string& itemName) const;
+
+private:
+    std::vector<std::pair<std::string, MenuHandler>> m_handlers;
 };
 
 // Choosing it quits the application.
