@@ -77,7 +77,7 @@ ControlRow Cell(int n, int left, int top, fw::Color shade)
     return Bind(std::move(row), "GotFocus", On<&Cadenzo::noteN_GotFocus>(n));
 }
 
-// The unit buttons: lower-case "geneva" 9, as they were drawn.
+// The unit buttons: radio buttons in small type, "geneva" 9.
 ControlRow Unit(const char* name, Box box, const char* caption, bool chosen)
 {
     ControlRow row = TabLabel(name, 3, box, caption);

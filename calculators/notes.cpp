@@ -62,7 +62,7 @@ void Cadenzo::diapason_TextChange() { notes(); }
 void Cadenzo::diapason_LostFocus()
 {
     fw::EditField& diapason = Field("diapason");
-    if (fw::Val(diapason.Text()) <= 0)
+    if (!(fw::Val(diapason.Text()) > 0))
         diapason.SetText("440");
 }
 
@@ -89,7 +89,8 @@ void Cadenzo::notes()
 
     // Each condition reads the field afresh; so does the value used.
     auto value = [this] { return fw::Val(Field("diapason").Text()); };
-    const bool unusable = value() <= 0 || kLargestReference < value();
+    // Written so that "NAN" too is unusable.
+    const bool unusable = !(0 < value() && value() <= kLargestReference);
     // A fraction is dropped: "442.7" is 442, "0.5" is 0.
     const std::int32_t reference = unusable ? kDefaultReference : fw::ToInteger(value());
 

@@ -9,7 +9,8 @@ const std::vector<ControlRow>& TempoRows()
     static const std::vector<ControlRow> rows = {
         TabLabel("StaticText1", 1, {34, 207, 112, 16}, Strings::ORIGINALTEMPO),
         [] {
-            // Keeps its caret while the window is in the background.
+            // The one control the design leaves active while its window is
+            // in the background; the view does not read the value.
             ControlRow row = TabField("tempo1", 1, {166, 205, 48, 18});
             row.design.autoDeactivate = false;
             return Bind(std::move(row), "TextChange", On<&Cadenzo::tempo1_TextChange>());

@@ -22,7 +22,8 @@ void Cadenzo::transpose()
 {
     auto x = [this] { return Number("transpose2"); };
     fw::StaticText& time2 = Label("time2");
-    if (!(x() < -24) && !(x() > 24) && x() != 0)
+    // From -24 to 24 semitones, both included, but 0; "NAN" is in no range.
+    if (-24 <= x() && x() <= 24 && x() != 0)
         time2.SetText(fw::Format(fw::Pow(kSemitone, x()), "###.00%"));
     else
         time2.SetText("");

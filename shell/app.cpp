@@ -48,7 +48,7 @@ void App::Load_Pref()
     g_keepUnreadFile = false;
     if (!item)
         return;
-    std::unique_ptr<fw::BinaryStream> stream = item->OpenAsBinaryFile(false);
+    std::unique_ptr<fw::BinaryStream> stream = item->OpenAsBinaryFile();
     if (!stream) {
         g_keepUnreadFile = item->Exists();
         return;

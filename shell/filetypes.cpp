@@ -14,7 +14,7 @@ void Register(std::unique_ptr<fw::FileType>& global, const char* name, const cha
     global->Extensions = "";
     global->MacType = macType;
     global->MacCreator = macCreator;
-    // Converting it to text registers it with the framework.
+    // Converting it to text is what registers a type.
     (void)global->ToString();
 }
 } // namespace

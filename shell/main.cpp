@@ -7,10 +7,6 @@
 
 #include <cstdio>
 
-namespace {
-int g_status = 0;
-}
-
 int main(int argc, char* argv[])
 {
     if (!fwqt::Platform::HasDisplay()) {
@@ -18,13 +14,13 @@ int main(int argc, char* argv[])
         return 1;
     }
     fw::RuntimeInit();
+    int status = 0;
     {
         fwqt::Platform platform(argc, argv);
         _Main();
-        // The module finaliser has nothing to do.
-        g_status = fw::RuntimeExit();
+        status = fw::RuntimeExit();
         // The windows go before the toolkit that shows them.
         fw::RuntimeShutdown();
     }
-    return g_status;
+    return status;
 }

@@ -15,7 +15,7 @@ struct Runtime {
     std::vector<std::shared_ptr<Window>> owned;
     // Open windows by class name, in creation order.
     std::vector<Window*> windows;
-    // Open, visible windows, front first.
+    // Open windows shown at least once, front first; hiding one keeps its place.
     std::vector<Window*> zOrder;
     EventLoop* loop = nullptr;
     ViewFactory* views = nullptr;
@@ -193,10 +193,13 @@ void UpdateMenuItems()
             if (MenuItem* item = app->MenuBar()->_Lookup(name))
                 item->Enabled = true;
     }
-    if (Control* focused = FocusedControl())
+    Window* front = FrontWindow();
+    if (front == nullptr)
+        return;
+    RunningEvent running(front);
+    if (Control* focused = front->Focus())
         focused->EnableMenuItems();
-    if (Window* front = FrontWindow())
-        front->EnableMenuItems();
+    front->EnableMenuItems();
 }
 
 bool ChooseMenuItem(const std::string& name)
@@ -212,24 +215,25 @@ bool ChooseMenuItem(const std::string& name)
         app->Quit();
         return true;
     }
-    if (Control* focused = FocusedControl()) {
-        if (const MenuHandler* handler = focused->MenuHandlerFor(name)) {
-            MenuHandler run = *handler;
-            run();
-            return true;
-        }
+    Window* front = FrontWindow();
+    if (front == nullptr)
+        return false;
+    RunningEvent running(front);
+    // A copy, so a handler that rebinds its item still runs to its end.
+    auto run = [](MenuHandler handler) {
+        handler();
+        return true;
+    };
+    if (Control* focused = front->Focus()) {
+        if (const MenuHandler* handler = focused->MenuHandlerFor(name))
+            return run(*handler);
         if (auto* field = dynamic_cast<EditField*>(focused); field && IsEditItem(name)) {
             RunEditItem(*field, name);
             return true;
         }
     }
-    if (Window* front = FrontWindow()) {
-        if (const MenuHandler* handler = front->MenuHandlerFor(name)) {
-            MenuHandler run = *handler;
-            run();
-            return true;
-        }
-    }
+    if (const MenuHandler* handler = front->MenuHandlerFor(name))
+        return run(*handler);
     return false;
 }
 

@@ -93,7 +93,7 @@ W& NewWindow(const std::string& className)
     window.Construct(className);
     return window;
 }
-// Open windows, front first.
+// Open windows shown at least once, front first, hidden ones too.
 std::vector<Window*> Windows();
 Window* FrontWindow();
 

@@ -74,41 +74,16 @@ void Control::_InstallInstanceEventHandler(const std::string& event, EventHandle
     m_handlers.emplace_back(event, std::move(handler));
 }
 
-bool Control::HasHandler(const std::string& event) const
-{
-    return std::any_of(m_handlers.begin(), m_handlers.end(),
-                       [&](const auto& entry) { return entry.first == event; });
-}
+// ---- RunningEvent -----------------------------------------------------------
 
-bool Control::Raise(const std::string& event, const EventArgs& args)
-{
-    for (const auto& [name, handler] : m_handlers) {
-        if (name == event) {
-            // Declared first, so the window goes only after the copy of the handler.
-            auto hold = HoldWindow();
-            // A copy, so a handler that rebinds cannot pull the rug from under itself.
-            EventHandler run = handler;
-            ++g_runningEvents;
-            bool handled = false;
-            try {
-                handled = run(args);
-            } catch (...) {
-                EventEnded();
-                throw;
-            }
-            EventEnded();
-            return handled;
-        }
-    }
-    return false;
-}
+RunningEvent::RunningEvent(Window* window) : m_hold(window ? window->Hold() : nullptr) { ++g_runningEvents; }
 
-void Control::EventEnded()
+RunningEvent::~RunningEvent()
 {
     if (--g_runningEvents > 0)
         return;
     // One at a time: telling a view may run events that hold changes anew,
-    // or free a control that is still waiting.
+    // or free a control that is still waiting. The window is let go after.
     while (!g_heldChanges.empty()) {
         Control* control = g_heldChanges.front();
         g_heldChanges.erase(g_heldChanges.begin());
@@ -117,17 +92,23 @@ void Control::EventEnded()
     }
 }
 
-void Control::_AddMenuHandler(const std::string& itemName, MenuHandler handler)
+bool Control::Raise(const std::string& event, const EventArgs& args)
 {
-    m_menuHandlers.emplace_back(itemName, std::move(handler));
+    for (const auto& [name, handler] : m_handlers) {
+        if (name == event) {
+            // Declared first, so the window goes only after the copy of the handler.
+            RunningEvent running(m_window);
+            // A copy, so a handler that rebinds cannot pull the rug from under itself.
+            EventHandler run = handler;
+            return run(args);
+        }
+    }
+    return false;
 }
 
-const MenuHandler* Control::MenuHandlerFor(const std::string& itemName) const
+void Control::_AddMenuHandler(const std::string& itemName, MenuHandler handler)
 {
-    for (const auto& [name, handler] : m_menuHandlers)
-        if (name == itemName)
-            return &handler;
-    return nullptr;
+    m_menuHandlers.Add(itemName, std::move(handler));
 }
 
 bool Control::HasFocus() const { return m_window && m_window->Focus() == this; }

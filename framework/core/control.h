@@ -12,12 +12,13 @@
 // - A control hidden by a page change loses the focus (raising LostFocus).
 // - SetFocus on a control that takes no focus (a label, a button) does nothing.
 // - While an event runs, its window stays whole, even when the handler
-//   closes it.
+//   closes it (RunningEvent).
 // Every change of a property tells the control's observer (the view); a
 // list's changes made while an event runs are told once, when the outermost
 // event ends, so a rebuild of many rows reaches the view as one change.
 
 #include "graphics.h"
+#include "menu.h"
 
 #include <cstdint>
 #include <functional>
@@ -42,7 +43,22 @@ struct EventArgs {
 
 // Returns True to mark the event as handled (a consumed click or key).
 using EventHandler = std::function<bool(const EventArgs&)>;
-using MenuHandler = std::function<bool()>;
+
+// Program code the runtime runs for a window: an event of the window or of
+// one of its controls, a menu handler. While it runs the window is held, so
+// the code may close it and carry on, and a list's changes wait for the
+// outermost one to end.
+class RunningEvent {
+public:
+    // `window` may be nullptr: a control not yet in a window.
+    explicit RunningEvent(Window* window);
+    ~RunningEvent();
+    RunningEvent(const RunningEvent&) = delete;
+    RunningEvent& operator=(const RunningEvent&) = delete;
+
+private:
+    std::shared_ptr<Window> m_hold;
+};
 
 enum class Align { Default, Left, Center, Right };
 
@@ -110,6 +126,7 @@ public:
     const std::string& InitialParent() const { return m_parent; }
     const Font& TextFont() const { return m_font; }
     bool Visible() const { return m_visible; }
+    // Design values kept as the layouts give them; the view reads neither.
     bool UseFocusRing() const { return m_useFocusRing; }
     bool AutoDeactivate() const { return m_autoDeactivate; }
     // Whether a user sees it: visible, on the selected page, parent shown.
@@ -121,13 +138,12 @@ public:
 
     // Binds the handler of an event of this instance (one per event).
     void _InstallInstanceEventHandler(const std::string& event, EventHandler handler);
-    bool HasHandler(const std::string& event) const;
     // Runs the handler bound to the event; False when none is bound.
     bool Raise(const std::string& event, const EventArgs& args = {});
 
     // Menu handlers that run while this control has the focus.
     void _AddMenuHandler(const std::string& itemName, MenuHandler handler);
-    const MenuHandler* MenuHandlerFor(const std::string& itemName) const;
+    const MenuHandler* MenuHandlerFor(const std::string& itemName) const { return m_menuHandlers.For(itemName); }
     // Raised on the focused control when the menus are brought up to date.
     virtual void EnableMenuItems() {}
 
@@ -152,8 +168,7 @@ protected:
 
 private:
     friend class Window;
-    // Ends one running event; the outermost tells the held changes.
-    static void EventEnded();
+    friend class RunningEvent;
 
     std::string m_name;
     Window* m_window = nullptr;
@@ -170,7 +185,7 @@ private:
     bool m_changeHeld = false;
     ControlObserver* m_observer = nullptr;
     std::vector<std::pair<std::string, EventHandler>> m_handlers;
-    std::vector<std::pair<std::string, MenuHandler>> m_menuHandlers;
+    MenuHandlers m_menuHandlers;
 };
 
 class StaticText : public Control {

@@ -123,11 +123,8 @@ std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name) const
     return std::make_shared<FolderItem>(m_path / name);
 }
 
-std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite) const
+std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile() const
 {
-    std::optional<fs::path> target;
-    if (readWrite && !(target = ReplaceableTarget(m_path)))
-        return nullptr;
     int file = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (file < 0)
         return nullptr;
@@ -138,8 +135,6 @@ std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite) const
     }
     std::unique_ptr<BinaryStream> stream(new BinaryStream());
     stream->m_file = file;
-    stream->m_writing = readWrite;
-    stream->m_target = target.value_or(m_path);
     return stream;
 }
 
@@ -201,8 +196,6 @@ std::int32_t BinaryStream::ReadLong()
 
 void BinaryStream::WriteLong(std::int32_t value)
 {
-    // What the write covers is read first, so a later read finds the new value.
-    Fill(m_position + 4);
     auto bits = static_cast<std::uint32_t>(value);
     if (m_data.size() < m_position + 4)
         m_data.resize(m_position + 4);
@@ -215,35 +208,11 @@ void BinaryStream::Close()
     if (m_closed)
         return;
     m_closed = true;
-    if (m_writing) {
-        // A file opened for writing too is written back whole.
-        Fill(static_cast<std::size_t>(-1));
+    if (m_writing)
         Replace(m_target, m_data);
-    }
     if (m_file >= 0)
         ::close(m_file);
     m_file = -1;
 }
-
-namespace {
-std::vector<FileType>& Registry()
-{
-    static std::vector<FileType> registry;
-    return registry;
-}
-} // namespace
-
-std::string FileType::ToString()
-{
-    if (!m_registered) {
-        m_registered = true;
-        Registry().push_back(*this);
-    }
-    return Name;
-}
-
-const std::vector<FileType>& RegisteredFileTypes() { return Registry(); }
-
-void ForgetRegisteredFileTypes() { Registry().clear(); }
 
 } // namespace fw

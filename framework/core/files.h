@@ -1,7 +1,7 @@
 #pragma once
 
-// Files: the user's preferences folder, items in it, binary streams and the
-// registration of file types.
+// Files: the user's preferences folder, items in it, binary streams and file
+// types.
 
 #include <cstdint>
 #include <filesystem>
@@ -23,9 +23,10 @@ public:
     bool Exists() const;
     std::shared_ptr<FolderItem> Child(const std::string& name) const;
 
-    // nullptr unless the item is a regular file this user may read; never
-    // waits on a FIFO or device. The stream reads only as far as asked.
-    std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool readWrite) const;
+    // For reading only. nullptr unless the item is a regular file this user
+    // may read; never waits on a FIFO or device. The stream reads only as far
+    // as asked.
+    std::unique_ptr<BinaryStream> OpenAsBinaryFile() const;
     // Replaces the file with what the stream writes. The new content takes the
     // file's place only when the stream closes after every write succeeded, so
     // a failed save leaves the previous file whole. Through a symbolic link the
@@ -45,8 +46,8 @@ using FolderItemPtr = std::shared_ptr<FolderItem>;
 // there is none or it cannot be created.
 FolderItemPtr PreferencesFolder();
 
-// Values are big-endian, the default order of the platform the program came
-// from, so files written there read back unchanged.
+// A stream reads a file or writes a new one. Values are big-endian, so a file
+// reads the same on every machine.
 class BinaryStream {
 public:
     ~BinaryStream();
@@ -72,8 +73,8 @@ private:
     std::filesystem::path m_target;
 };
 
-// A file type known to the system. Converting it to text registers it the
-// first time and yields its Name.
+// A file type. Converting it to text yields its Name; the framework keeps no
+// table of types, so that conversion is all that registering one does.
 class FileType {
 public:
     std::string Name;
@@ -81,14 +82,7 @@ public:
     std::string MacType;
     std::string MacCreator;
 
-    std::string ToString();
-
-private:
-    bool m_registered = false;
+    std::string ToString() const { return Name; }
 };
-
-// Every file type registered so far, in registration order.
-const std::vector<FileType>& RegisteredFileTypes();
-void ForgetRegisteredFileTypes();
 
 } // namespace fw

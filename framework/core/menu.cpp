@@ -1,5 +1,7 @@
 #include "menu.h"
 
+#include <utility>
+
 namespace fw {
 
 MenuItem& MenuItem::Append(std::unique_ptr<MenuItem> item)
@@ -24,6 +26,19 @@ MenuItem* MenuItem::_Lookup(const std::string& name) const
         if (MenuItem* found = child->_Lookup(name))
             return found;
     }
+    return nullptr;
+}
+
+void MenuHandlers::Add(const std::string& itemName, MenuHandler handler)
+{
+    m_handlers.emplace_back(itemName, std::move(handler));
+}
+
+const MenuHandler* MenuHandlers::For(const std::string& itemName) const
+{
+    for (const auto& [name, handler] : m_handlers)
+        if (name == itemName)
+            return &handler;
     return nullptr;
 }
 

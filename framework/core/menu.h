@@ -4,8 +4,10 @@
 
 #include "nil.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -36,6 +38,20 @@ public:
 
 private:
     std::vector<std::unique_ptr<MenuItem>> m_children;
+};
+
+// Runs when its item is chosen; the result is the framework's to use.
+using MenuHandler = std::function<bool()>;
+
+// The menu handlers of a window or a control, by item name.
+class MenuHandlers {
+public:
+    void Add(const std::string& itemName, MenuHandler handler);
+    // nullptr when none is bound to that name.
+    const MenuHandler* For(const std::string& itemName) const;
+
+private:
+    std::vector<std::pair<std::string, MenuHandler>> m_handlers;
 };
 
 // Choosing it quits the application.

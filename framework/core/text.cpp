@@ -118,6 +118,11 @@ double Val(std::string_view s)
             number += '-';
         ++i;
     }
+    // The words Str and Format show for the values that are not finite.
+    if (s.substr(i).starts_with("INF"))
+        return number.empty() ? std::numeric_limits<double>::infinity() : -std::numeric_limits<double>::infinity();
+    if (s.substr(i).starts_with("NAN"))
+        return std::numeric_limits<double>::quiet_NaN();
     bool anyDigit = false;
     bool seenPoint = false;
     for (; i < s.size(); ++i) {

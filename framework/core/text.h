@@ -11,7 +11,9 @@ namespace fw {
 
 // The number at the start of s: optional blanks, an optional sign, digits with
 // at most one decimal point, and an optional exponent. The rest is ignored
-// ("+3.16 semi" gives 3.16); 0 when s starts with no number.
+// ("+3.16 semi" gives 3.16); 0 when s starts with no number. "INF", "-INF"
+// and "NAN", the texts of Str and Format for what is not finite, read back as
+// what they stand for.
 double Val(std::string_view s);
 double CDbl(std::string_view s);
 

@@ -23,7 +23,7 @@ Window::~Window()
 
 void Window::Construct(const std::string& className)
 {
-    auto hold = Hold();
+    RunningEvent running(this);
     m_className = className;
     // Registered first, so the class's accessor finds it from now on.
     detail::RegisterWindow(*this);
@@ -89,7 +89,7 @@ void Window::CloseWindow()
     if (m_closing || m_closed)
         return;
     // The runtime lets go of the window below; it is freed on leaving here.
-    auto hold = Hold();
+    RunningEvent running(this);
     m_closing = true;
     Close();
     m_closed = true;
@@ -155,20 +155,12 @@ void Window::PageChanged()
 
 void Window::_AddMenuHandler(const std::string& itemName, MenuHandler handler)
 {
-    m_menuHandlers.emplace_back(itemName, std::move(handler));
-}
-
-const MenuHandler* Window::MenuHandlerFor(const std::string& itemName) const
-{
-    for (const auto& [name, handler] : m_menuHandlers)
-        if (name == itemName)
-            return &handler;
-    return nullptr;
+    m_menuHandlers.Add(itemName, std::move(handler));
 }
 
 bool Window::PressKey(const std::string& key, bool autoRepeat)
 {
-    auto hold = Hold();
+    RunningEvent running(this);
     if (m_focus != nullptr) {
         EventArgs args;
         args.key = key;
@@ -218,6 +210,7 @@ void Window::RaiseWindowOpen()
     if (m_openRaised)
         return;
     m_openRaised = true;
+    RunningEvent running(this);
     Open();
     m_opened = true;
     Changed();

@@ -6,8 +6,9 @@
 // built while it runs) every control's Open is raised, then the window's Open.
 //
 // A window the runtime built is freed once it is closed and nothing holds it:
-// every event of the window or of its controls holds it while it runs, so a
-// handler may close its own window and carry on.
+// every piece of program code the runtime runs for it (its events, its
+// controls' events, its menu handlers and theirs) holds it while it runs
+// (RunningEvent), so that code may close its own window and carry on.
 
 #include "control.h"
 #include "graphics.h"
@@ -112,7 +113,7 @@ public:
     void PageChanged();
 
     void _AddMenuHandler(const std::string& itemName, MenuHandler handler);
-    const MenuHandler* MenuHandlerFor(const std::string& itemName) const;
+    const MenuHandler* MenuHandlerFor(const std::string& itemName) const { return m_menuHandlers.For(itemName); }
 
     // A key pressed while this window is in front: the focused control takes
     // it first (its KeyDown, then typing into an edit field), else the
@@ -158,7 +159,7 @@ private:
     // The control whose LostFocus is being raised.
     Control* m_losing = nullptr;
     WindowObserver* m_observer = nullptr;
-    std::vector<std::pair<std::string, MenuHandler>> m_menuHandlers;
+    MenuHandlers m_menuHandlers;
 };
 
 // The control of that name in the window; nullptr when there is none.

@@ -33,7 +33,7 @@ QString Caption(const std::string& utf8)
 QFont ViewFont(const fw::Font& font)
 {
     QFont result = QApplication::font();
-    // Font names are case-blind on the Mac: layouts say "geneva" and "system" too.
+    // Font names match whatever their case: layouts say "geneva" and "system" too.
     QString name = ToQString(font.name);
     if (name.compare(QLatin1String("Geneva"), Qt::CaseInsensitive) == 0) {
         // Faces drawn after Geneva's proportions first. Small Geneva is
@@ -47,7 +47,7 @@ QFont ViewFont(const fw::Font& font)
     } else if (name.compare(QLatin1String("System"), Qt::CaseInsensitive) != 0 && !name.isEmpty()) {
         result.setFamilies({name});
     }
-    // Our faces look smaller than the Mac's at the same size: 10 becomes 11.
+    // The layouts' sizes look small in these faces: 10 becomes 11.
     if (font.size > 0)
         result.setPixelSize(font.size + (font.size + 5) / 10);
     result.setBold(font.bold);

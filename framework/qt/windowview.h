@@ -24,7 +24,6 @@ public:
 
     // nullptr once the core window is closed or gone.
     fw::Window* CoreWindow() const { return m_window; }
-    QWidget* Content() const { return m_content; }
     ControlView* ViewOf(const fw::Control* control) const;
 
     // True while the view writes core state to Qt.

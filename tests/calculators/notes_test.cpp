@@ -66,6 +66,7 @@ TEST_F(NotesTab, AReferenceGivesTheListAtOnceAndTheFieldIsTidiedOnLeaving)
         {"below one hertz", "0.5", {"    0", "    0", "    0", "    0", "    0"}, "0.5"},
         {"just above largest", "10000.5", k440, "10000.5"}, {"above largest", "20000", k440, "20000"},
         {"empty", "", k440, "440"}, {"zero", "0", k440, "440"}, {"negative", "-5", k440, "440"}, {"letters", "abc", k440, "440"},
+        {"not a number", "NAN", k440, "440"}, {"infinite", "INF", k440, "INF"},
     };
     const int listed[] = {0, 57, 69, 81, 127};
     for (const Row& r : rows) {

@@ -77,17 +77,23 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
     }
 }
 
+// The result row agrees with what the field left shows, also "INF".
 TEST(SMPTETab, AFieldLeftShowsTheNumberItWasReadAs)
 {
-    const char* const rows[][3] = {{"H1", "", "0"},     {"H1", "abc", "0"}, {"F1", "20", "20"},    {"M1", "90", "90"},
-                                   {"M1", "1.5", "1.5"}, {"S2", "07", "7"},  {"F2", "12.50", "12.5"}};
-    for (auto [field, typed, left] : rows) {
-        SCOPED_TRACE(std::string(field) + " \"" + typed + "\"");
+    const std::string nines(400, '9');
+    const struct { const char* field; std::string typed; const char *left, *result; } rows[] = {
+        {"H1", "", "0", "0 0 0 0.00"},          {"H1", "abc", "0", "0 0 0 0.00"},   {"F1", "20", "20", "0 0 0 20.00"},
+        {"M1", "90", "90", "1 30 0 0.00"},      {"M1", "1.5", "1.5", "0 1 30 0.00"}, {"S2", "07", "7", "0 0 7 0.00"},
+        {"F2", "12.50", "12.5", "0 0 0 12.50"}, {"H1", nines, "INF", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.field) + " \"" + r.typed.substr(0, 8) + "\"");
         SimUser user;
         OpenSMPTETab(user);
-        user.TypeInto(field, typed);
+        user.TypeInto(r.field, r.typed);
         user.Click("H2");
-        EXPECT_EQ(user.Text(field), left);
+        EXPECT_EQ(user.Text(r.field), r.left);
+        EXPECT_EQ(ResultRow(user), r.result);
     }
 }
 

@@ -47,6 +47,7 @@ TEST(TransposeTab, ShowsTheStretchThatKeepsTheLength)
         {"octave up", "12", "200.00%"},    {"octave down", "-12", "50.00%"},   {"two octaves up", "24", "400.00%"},
         {"two octaves down", "-24", "25.00%"}, {"zero", "0", ""},           {"empty", "", ""},
         {"above the range", "25", ""},     {"just above the range", "24.01", ""}, {"below the range", "-24.5", ""},
+        {"not a number", "NAN", ""},
     };
     for (auto [name, semitones, time2] : rows) {
         SCOPED_TRACE(name);

@@ -42,8 +42,9 @@ TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOp
     EXPECT_EQ(fw::Windows().size(), 2u);
 }
 
-// About and Close in the File menu are enabled by the window in front; Close
-// with the main window in front quits after storing both windows' places.
+// About (in the Edit menu) and Close (in the File menu) are enabled by the
+// window in front; Close with the main window in front quits after storing
+// both windows' places.
 TEST(Banner, TheAboutLinkColoursOnlyItsCaptionAndShowsOneAboutWindowInFront)
 {
     SimUser user;

@@ -65,6 +65,17 @@ TEST(TabSwitching, TheTempoTypedOnOneTabIsReadyOnTheNextAndNoTempoEmptiesTempoAn
     ExpectFocusedAndSelected(user, "loopl");
     user.ChooseTab("Tempo");
     EXPECT_EQ(user.Text("tempo1") + user.Text("time1"), "");
+
+    // A tempo too large for a Double is carried as the "INF" it shows.
+    user.TypeInto("tempo1", std::string(400, '9'));
+    user.ChooseTab("Delay");
+    EXPECT_EQ(user.Text("tempo3"), "INF");
+    std::string cells;
+    for (int n = 1; n <= 18; ++n)
+        cells += user.Text("note" + std::to_string(n));
+    EXPECT_EQ(cells, "");
+    user.ChooseTab("Tempo");
+    EXPECT_EQ(user.Text("tempo1"), "INF");
 }
 
 TEST(TabSwitching, TheSpaceBarTapsOnTheTapTabAloneAndTheWindowConsumesNoKey)

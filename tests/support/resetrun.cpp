@@ -15,7 +15,6 @@ void ResetRun()
     ForgetPictures();
     FileTypes::pText.reset();
     FileTypes::pPref.reset();
-    fw::ForgetRegisteredFileTypes();
     GlobalPrefs::winx = GlobalPrefs::winy = GlobalPrefs::boxx = GlobalPrefs::boxy = 0;
     GlobalPrefs::tabactive = GlobalPrefs::freq1 = GlobalPrefs::beats1 = 0;
     GlobalPrefs::SMPTEpopup = 0;

@@ -79,6 +79,14 @@ protected:
         g_log.clear();
         g_freed = 0;
         fw::_RuntimeRegisterAppObject(std::make_unique<LoggingApp>());
+        // One menu item, enabled whatever is in front.
+        static fw::MenuBar bar;
+        if (bar.Children().empty()) {
+            fw::MenuItem& close = bar.Append(std::make_unique<fw::MenuItem>());
+            close.Name = "FileClose";
+            close.AutoEnable = true;
+        }
+        fw::_GetAppObject()->SetMenuBar(&bar);
     }
 };
 
@@ -155,6 +163,16 @@ TEST_F(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
              f.Field("a").SetText("1");
          },
          {"a TextChange", "Form Close", "then reads 1"}, "freed 1"},
+        {"closed by its own menu handler, which then reads a field", "",
+         [](F f) {
+             f._AddMenuHandler("FileClose", [&f] {
+                 f.CloseWindow();
+                 g_log.push_back("then reads " + f.Field("a").Text());
+                 return false;
+             });
+             EXPECT_TRUE(fw::ChooseMenuItem("FileClose"));
+         },
+         {"Form Close", "then reads "}, "freed 1"},
         {"closed by a LostFocus while the focus moves", "a",
          [](F f) { f.onLostFocus = [&f] { f.CloseWindow(); }; f["b"].SetFocus(); }, {"a LostFocus", "Form Close"}, "freed 1"},
     };
