@@ -5,6 +5,9 @@
 #include "platform.h"
 #include "startup.h"
 
+#include <QApplication>
+#include <QIcon>
+
 #include <cstdio>
 
 namespace {
@@ -20,6 +23,9 @@ int main(int argc, char* argv[])
     fw::RuntimeInit();
     {
         fwqt::Platform platform(argc, argv);
+        // Task bars and window switchers find the menu entry and its icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("cadenzo"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/cadenzo.png")));
         _Main();
         // The module finaliser has nothing to do.
         g_status = fw::RuntimeExit();
