@@ -4,6 +4,7 @@
 #include "pictures.h"
 #include "realwindow.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTableView>
@@ -66,6 +67,8 @@ TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePict
         ASSERT_NE(p.picture(), nullptr) << p.name;
         EXPECT_EQ(QSize(p.picture()->width, p.picture()->height), QSize(p.width, p.height)) << p.name;
     }
+    // The windows' icon, which the program sets at start.
+    EXPECT_EQ(QImage(":/cadenzo.png").size(), QSize(128, 128));
 }
 
 // Both store where the window was left, and the next run opens there.
