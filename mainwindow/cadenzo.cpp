@@ -19,8 +19,10 @@ class Cadenzo& Cadenzo()
 
 void Cadenzo::Open()
 {
-    ::Cadenzo().SetTop(GlobalPrefs::winy);
-    ::Cadenzo().SetLeft(GlobalPrefs::winx);
+    GlobalPrefs::Place place = GlobalPrefs::OpenPlace({GlobalPrefs::winx, GlobalPrefs::winy}, Width(),
+                                                      {GlobalPrefs::kDefaultWinx, GlobalPrefs::kDefaultWiny});
+    ::Cadenzo().SetTop(place.top);
+    ::Cadenzo().SetLeft(place.left);
     auto& panel = fw::ControlAs<fw::TabPanel>(*this, "TabPanel1");
     const int shown = panel.Value();
     panel.SetValue(GlobalPrefs::tabactive);

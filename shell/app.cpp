@@ -37,10 +37,10 @@ void App::OpenDocument(const fw::FolderItem& /*item*/) { Cadenzo().tempoglobal =
 void App::Load_Pref()
 {
     fw::FolderItemPtr item = PrefsFile();
-    GlobalPrefs::winx = 10;
-    GlobalPrefs::winy = 44;
-    GlobalPrefs::boxx = 100;
-    GlobalPrefs::boxy = 100;
+    GlobalPrefs::winx = GlobalPrefs::kDefaultWinx;
+    GlobalPrefs::winy = GlobalPrefs::kDefaultWiny;
+    GlobalPrefs::boxx = GlobalPrefs::kDefaultBoxx;
+    GlobalPrefs::boxy = GlobalPrefs::kDefaultBoxy;
     GlobalPrefs::tabactive = 0;
     GlobalPrefs::freq1 = 44100;
     GlobalPrefs::beats1 = 4;

@@ -5,6 +5,9 @@
 #include "platform.h"
 #include "startup.h"
 
+#include <QApplication>
+#include <QIcon>
+
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -17,6 +20,9 @@ int main(int argc, char* argv[])
     int status = 0;
     {
         fwqt::Platform platform(argc, argv);
+        // Task bars and window switchers find the menu entry and its icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("cadenzo"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/cadenzo.png")));
         _Main();
         status = fw::RuntimeExit();
         // The windows go before the toolkit that shows them.

@@ -88,9 +88,11 @@ void winabout::EnableMenuItems() { fw::Deref(::FileClose(), "FileClose").Enabled
 
 void winabout::Open()
 {
-    // Wherever the last one was closed, on a screen or not.
-    ::winabout().SetTop(GlobalPrefs::boxy);
-    ::winabout().SetLeft(GlobalPrefs::boxx);
+    // Wherever the last one was closed, while the user can still reach it.
+    GlobalPrefs::Place place = GlobalPrefs::OpenPlace({GlobalPrefs::boxx, GlobalPrefs::boxy}, Width(),
+                                                      {GlobalPrefs::kDefaultBoxx, GlobalPrefs::kDefaultBoxy});
+    ::winabout().SetTop(place.top);
+    ::winabout().SetLeft(place.left);
 }
 
 void winabout::Close()

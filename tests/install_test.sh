@@ -18,3 +18,7 @@ grep -qx 'Exec=cadenzo' "$entry" || fail "the menu entry does not start bin/cade
 icon=$(sed -n 's/^Icon=//p' "$entry")
 test -s "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" \
     || fail "no icon \"$icon\" in share/icons/hicolor"
+# It links no library of its own, so it looks in no folder of its own.
+readelf -d "$prefix/bin/cadenzo" | grep -Eq '\((RUNPATH|RPATH)\)' \
+    && fail "bin/cadenzo has a RUNPATH: $(readelf -d "$prefix/bin/cadenzo" | grep -E 'R(UN)?PATH')"
+exit 0

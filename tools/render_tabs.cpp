@@ -3,6 +3,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen cadenzo_render_tabs /tmp/tabs
 //   DISPLAY=:98 cadenzo_render_tabs /tmp/tabs-x      (the program runs on xcb)
+//   cadenzo_render_tabs --dark /tmp/tabs-dark        (under a dark desktop scheme)
 //
 // Writes <folder>/tab-<n>-<caption>.png, n from 1, of the whole window with
 // its menu bar. The preferences live in a temporary folder, never the user's.
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMainWindow>
+#include <QPalette>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -73,8 +75,21 @@ void Settle()
     QApplication::processEvents();
 }
 
-int RenderTabs(const QDir& folder)
+// What a dark desktop scheme (qt6ct's "darker", a dark Plasma theme) gives
+// the application.
+void UseDarkScheme()
 {
+    QPalette dark(QColor(0xE0, 0xE0, 0xE0), QColor(0x35, 0x35, 0x35));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    QApplication::setPalette(dark);
+}
+
+int RenderTabs(const QDir& folder, bool dark)
+{
+    if (dark)
+        UseDarkScheme();
     StartUp();
     fw::RuntimeStartLoop();
     QWidget* view = MainWindowView();
@@ -107,13 +122,15 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fputs("usage: cadenzo_render_tabs <output folder>\n", stderr);
+    const bool dark = argc == 3 && std::string(argv[1]) == "--dark";
+    if (argc != 2 && !dark) {
+        std::fputs("usage: cadenzo_render_tabs [--dark] <output folder>\n", stderr);
         return 2;
     }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
+    const char* path = argv[argc - 1];
+    QDir folder(QString::fromLocal8Bit(path));
     if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cadenzo_render_tabs: cannot make %s\n", argv[1]);
+        std::fprintf(stderr, "cadenzo_render_tabs: cannot make %s\n", path);
         return 1;
     }
     QTemporaryDir configHome;
@@ -132,7 +149,7 @@ int main(int argc, char* argv[])
     {
         fwqt::Platform platform(argc, argv);
         try {
-            status = RenderTabs(folder);
+            status = RenderTabs(folder, dark);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "cadenzo_render_tabs: %s\n", error.what());
         }

@@ -18,6 +18,12 @@ std::function<void(const std::string&)>& URLHandler()
     return handler;
 }
 
+std::function<std::vector<ScreenArea>()>& ScreenSource()
+{
+    static std::function<std::vector<ScreenArea>()> source;
+    return source;
+}
+
 const std::chrono::steady_clock::time_point g_processStart = std::chrono::steady_clock::now();
 
 // One tick after the process start at the earliest: callers keep time
@@ -51,5 +57,12 @@ void SetURLHandler(std::function<void(const std::string&)> handler)
 }
 
 bool HasURLHandler() { return static_cast<bool>(URLHandler()); }
+
+std::vector<ScreenArea> AvailableScreens()
+{
+    return ScreenSource() ? ScreenSource()() : std::vector<ScreenArea>{};
+}
+
+void SetScreenSource(std::function<std::vector<ScreenArea>()> source) { ScreenSource() = std::move(source); }
 
 } // namespace fw

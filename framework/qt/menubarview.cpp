@@ -52,6 +52,8 @@ void MenuBarView::Build(const fw::MenuBar* source)
 
 void MenuBarView::Fill(QMenu& menu, const fw::MenuItem& parent)
 {
+    // Drawn in the window's colours, as its menu bar is, not the desktop scheme's.
+    menu.setAttribute(Qt::WA_WindowPropagation);
     QObject::connect(&menu, &QMenu::aboutToShow, &menu, [this] { Refresh(); });
     for (const auto& child : parent.Children()) {
         if (child->IsSeparator()) {

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPointer>
+#include <QScreen>
 #include <QUrl>
 
 #include <cstdio>
@@ -141,6 +142,14 @@ Platform::Platform(int& argc, char** argv)
     fw::SetResourceForkFactory(&NewResourceFork);
     fw::Clipboard::Connect([] { return ToUtf8(QGuiApplication::clipboard()->text()); },
                            [](const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); });
+    fw::SetScreenSource([] {
+        std::vector<fw::ScreenArea> areas;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            QRect area = screen->availableGeometry();
+            areas.push_back({area.x(), area.y(), area.width(), area.height()});
+        }
+        return areas;
+    });
     // Links go to the desktop's handler (xdg-open), unless a test records them.
     if (!fw::HasURLHandler()) {
         fw::SetURLHandler([](const std::string& url) { QDesktopServices::openUrl(QUrl(ToQString(url))); });
@@ -153,6 +162,7 @@ Platform::~Platform()
     if (m_ownsURLHandler)
         fw::SetURLHandler(nullptr);
     fw::Clipboard::Connect(nullptr, nullptr);
+    fw::SetScreenSource(nullptr);
     fw::SetResourceForkFactory(nullptr);
     fw::SetViewFactory(nullptr);
     fw::SetEventLoop(nullptr);

@@ -15,6 +15,35 @@ namespace fwqt {
 
 namespace {
 
+// Every colour a window and its controls draw with, from the window's
+// background and the design's black text on white fields: a desktop scheme
+// (a dark one, say) must not mix its colours with the design's, or text
+// ends up light on light or dark on dark.
+QPalette DesignPalette(const QColor& back)
+{
+    const QColor black(Qt::black), white(Qt::white);
+    const QColor mid = back.darker(130), dark = back.darker(150);
+    QPalette palette(black, back, back.lighter(150), dark, mid, black, white, white, back);
+    palette.setColor(QPalette::Midlight, mid.lighter(110));
+    palette.setColor(QPalette::Shadow, dark.darker(135));
+    palette.setColor(QPalette::AlternateBase, back.lighter(103));
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, white);
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    palette.setColor(QPalette::ToolTipText, black);
+    palette.setColor(QPalette::Link, QColor(0, 0, 255));
+    palette.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+    QColor placeholder = black;
+    placeholder.setAlpha(128);
+    palette.setColor(QPalette::PlaceholderText, placeholder);
+    const QColor greyed(190, 190, 190);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, greyed);
+    palette.setColor(QPalette::Disabled, QPalette::Base, back);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    return palette;
+}
+
 // The area the controls stand on. It holds the window's focus while no
 // control has it, and shows no focus: QWidget would repaint all of it, every
 // control included, each time the window is activated or deactivated.
@@ -35,6 +64,8 @@ WindowView::WindowView(fw::Window& window)
 {
     fw::Reentry applying(m_applying);
     setObjectName(ToQString(window.ClassName()));
+    // Before the controls are built: they, the menu bar and its menus inherit it.
+    setPalette(DesignPalette(ToQColor(window.BackColor())));
     m_content->setAutoFillBackground(true);
     m_content->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(m_content);
@@ -94,11 +125,8 @@ void WindowView::SyncWindow()
 
     // A new palette reaches every control: only when the colour changed.
     QColor back = ToQColor(m_window->BackColor());
-    if (m_content->palette().color(QPalette::Window) != back) {
-        QPalette palette = m_content->palette();
-        palette.setColor(QPalette::Window, back);
-        m_content->setPalette(palette);
-    }
+    if (palette().color(QPalette::Window) != back)
+        setPalette(DesignPalette(back));
 
     QSize size(m_window->Width(), m_window->Height());
     if (m_window->Resizeable()) {

@@ -4,11 +4,46 @@
 #include "pictures.h"
 #include "realwindow.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
+
 namespace {
+
+// WCAG's relative luminance and contrast ratio, from 1 (none) to 21.
+double Luminance(const QColor& color)
+{
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a text as drawn in that box of the picture: the box's
+// commonest colour is its background, the pixel that differs most its ink.
+double TextContrast(const QImage& shot, const QRect& box)
+{
+    std::map<QRgb, int> counts;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    QColor background = QColor::fromRgb(
+        std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first);
+    double most = 1;
+    for (const auto& [pixel, count] : counts)
+        most = std::max(most, Contrast(background, QColor::fromRgb(pixel)));
+    return most;
+}
 
 TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePictures)
 {
@@ -32,6 +67,8 @@ TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePict
         ASSERT_NE(p.picture(), nullptr) << p.name;
         EXPECT_EQ(QSize(p.picture()->width, p.picture()->height), QSize(p.width, p.height)) << p.name;
     }
+    // The windows' icon, which the program sets at start.
+    EXPECT_EQ(QImage(":/cadenzo.png").size(), QSize(128, 128));
 }
 
 // Both store where the window was left, and the next run opens there.
@@ -108,6 +145,60 @@ TEST_F(RealWindow, ClickingEachTabPutsTheFocusWhereTheUserTypesNext)
             EXPECT_EQ(focused ? focused->objectName().toStdString() : "", tab.focus);
         }
     }
+}
+
+// A dark desktop scheme (a dark application palette) changes none of the
+// design's colours: every text stays readable on what is drawn behind it.
+TEST_F(RealWindow, UnderADarkDesktopSchemeTextsKeepTheirContrastToTheirBackground)
+{
+    QPalette dark(QColor(0xE0, 0xE0, 0xE0), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    const QPalette scheme = QApplication::palette();
+    QApplication::setPalette(dark);
+    user.Start();
+    QMainWindow* window = MainWindow();
+    ASSERT_NE(window, nullptr);
+    auto shot = [window] { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    auto box = [window](QWidget* widget, QRect inside) {
+        return QRect(widget->mapTo(window, inside.topLeft()), inside.size());
+    };
+    auto* bar = window->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    // The caption alone, without the tab's edges.
+    QRect caption(QPoint(), bar->fontMetrics().size(0, bar->tabText(1)));
+    caption.moveCenter(bar->tabRect(1).center());
+    QWidget* label = Widget<QWidget>("StaticText1");
+    QWidget* field = Widget<QLineEdit>("tempo1");
+    QTest::keyClicks(field, "120");
+    const struct { const char* name; QRect box; } tempo[] = {
+        {"label", box(label, label->rect())},
+        {"edit field", box(field, field->rect().adjusted(3, 3, -3, -3))},
+        {"tab caption", box(bar, caption)},
+    };
+    QImage tempoShot = shot();
+    for (const auto& row : tempo) {
+        SCOPED_TRACE(row.name);
+        EXPECT_GE(TextContrast(tempoShot, row.box), 4.5);
+    }
+
+    user.ChooseTab("Notes");
+    auto* list = Widget<QTableView>("noteshz");
+    ASSERT_NE(list, nullptr);
+    auto rowBox = [&](int row) {
+        QModelIndex first = list->model()->index(row, 0);
+        QModelIndex last = list->model()->index(row, list->model()->columnCount() - 1);
+        QRect cells = list->visualRect(first).united(list->visualRect(last));
+        return box(list->viewport(), cells);
+    };
+    QImage notesShot = shot();
+    for (int row : {66, 67}) {
+        SCOPED_TRACE(row % 2 == 0 ? "Notes even row" : "Notes odd row");
+        EXPECT_GE(TextContrast(notesShot, rowBox(row)), 4.5);
+    }
+    QApplication::setPalette(scheme);
 }
 
 } // namespace

@@ -12,16 +12,23 @@
 
 namespace {
 
-class RealAbout : public RealWindow {};
+class RealAbout : public RealWindow {
+protected:
+    // Opens it as the user does, by the banner's About link.
+    QMainWindow* OpenAbout()
+    {
+        QTest::mouseClick(Widget<QWidget>("aproposbut"), Qt::LeftButton, {}, QPoint(20, 11));
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == "winabout" && widget->isVisible())
+                return qobject_cast<QMainWindow*>(widget);
+        return nullptr;
+    }
+};
 
 TEST_F(RealAbout, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndControlWInTheMainWindowQuits)
 {
     user.Start();
-    QTest::mouseClick(Widget<QWidget>("aproposbut"), Qt::LeftButton, {}, QPoint(20, 11));
-    QMainWindow* about = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == "winabout" && widget->isVisible())
-            about = qobject_cast<QMainWindow*>(widget);
+    QMainWindow* about = OpenAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About...");
     EXPECT_EQ(about->centralWidget()->size(), QSize(250, 285));
@@ -46,6 +53,36 @@ TEST_F(RealAbout, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndCont
     QTest::keyClick(focus ? focus : MainWindow(), Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(user.Running());
     EXPECT_EQ(user.PrefsFileValues()[2], 100);
+}
+
+// A place stored on a larger screen would open a window nobody can reach or
+// move: it opens at its default place instead, and is stored there at quit.
+// A place with any of the title bar (its top 20 pixels) on the screen stands.
+TEST_F(RealAbout, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPlace)
+{
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+    const QPoint mainDefault(10, 44), aboutDefault(100, 100);
+    const struct { const char* name; QPoint main, about, mainOpens, aboutOpens; } rows[] = {
+        {"off every screen", {2000, 1500}, {-1000, 100}, mainDefault, aboutDefault},
+        {"title bar just above the screen", {100, -20}, {300, -20}, mainDefault, aboutDefault},
+        {"half off", {-250, 300}, {650, 780}, {-250, 300}, {650, 780}},
+        {"a pixel of the title bar above", {100, -19}, {300, -19}, {100, -19}, {300, -19}},
+        {"on screen", {150, 120}, {300, 200}, {150, 120}, {300, 200}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        user.WritePrefsFileValues({row.main.x(), row.main.y(), row.about.x(), row.about.y(), 0, 44100, 4, 0});
+        user.Restart();
+        ASSERT_NE(MainWindow(), nullptr);
+        EXPECT_EQ(MainWindow()->pos(), row.mainOpens);
+        QMainWindow* about = OpenAbout();
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->pos(), row.aboutOpens);
+        user.Quit();
+        const auto stored = user.PrefsFileValues();
+        EXPECT_EQ(QPoint(stored[0], stored[1]), row.mainOpens);
+        EXPECT_EQ(QPoint(stored[2], stored[3]), row.aboutOpens);
+    }
 }
 
 } // namespace
