@@ -34,6 +34,10 @@ TEST_F(Texts, WithoutATranslationEachTextIsItsEnglishDefaultAskedByItsKeyOncePer
         {Strings::LOOPLENGTHMS, "Strings.LOOPLENGTHMS", "Loop Length In Ms :"},
         {Strings::ABOUT, "Strings.ABOUT", "About Cadenzo..."},
         {Strings::TAPCOPYGLOBAL, "Strings.TAPCOPYGLOBAL", "Copy to global tempo"},
+        {Strings::HELP3, "Strings.HELP3",
+         "Enter the tempo of your song in BPM to get the delay in ms or the frequency to use with LFO or other "
+         "hertz paramters to synchronise with your song. You can directly enter a number into the cells to obtain "
+         "the tempo."},
         {Strings::HELP6, "Strings.HELP6",
          "Enter the diapason (default A3=440 Hz) to obtain notes frequancies. To show the reference note, click on any "
          "cell."},
