@@ -58,8 +58,6 @@ TEST(DelayTab, CellsFollowTheTempoInBothUnitsAndALengthTypedGivesTheTempoBack)
     user.Click("note1");
     user.Click("buttonms");
     ExpectCells(user, kMsAt120);
-    EXPECT_EQ(user.FocusedName(), "tempo3");
-    EXPECT_EQ(user.Get<fw::EditField>("tempo3").SelText(), "120");
 
     user.Window().curseurentry = 3;
     user.TypeInto("note7", "333");
@@ -80,7 +78,6 @@ TEST(DelayTab, TheFieldTypedIntoKeepsItsTextAndTheOthersFollow)
     const Row rows[] = {
         {"tempo low limit", false, "tempo3", "20", "20", nullptr, "", 20},
         {"tempo high limit", false, "tempo3", "250", "250", nullptr, "", 250},
-        {"tempo out of range, still carried", false, "tempo3", "300", "300", nullptr, "", 300},
         {"tempo just above the low limit", false, "tempo3", "20.01", "20.01", "note1", "11994.00", 20.01},
         {"tempo just below the high limit, hertz", true, "tempo3", "249.99", "249.99", "note18", "50.00", 249.99},
         {"tempo with more decimals", false, "tempo3", "120.555", "120.555", "note7", "497.70", 120.555},
@@ -91,7 +88,6 @@ TEST(DelayTab, TheFieldTypedIntoKeepsItsTextAndTheOthersFollow)
         {"whole giving the low limit", false, "note1", "12000", "", nullptr, "", 0},
         {"cell zero", false, "note7", "0", "", nullptr, "", 0},
         {"cell emptied", false, "note7", "", "", nullptr, "", 0},
-        {"cell not a number", false, "note18", "abc", "", nullptr, "", 0},
         {"cell negative in hertz", true, "note9", "-3", "", nullptr, "", 0},
     };
     for (const Row& r : rows) {

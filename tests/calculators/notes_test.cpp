@@ -1,6 +1,6 @@
 // The Notes tab as a user meets it: the 128 notes are listed when the tab is
-// first shown, follow every keystroke in the diapason field, and the list
-// cannot be moved away from the reference note.
+// first shown, follow the diapason field, and the list cannot be moved away
+// from the reference note.
 
 #include "simuser.h"
 
@@ -8,7 +8,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -75,34 +74,11 @@ TEST_F(NotesTab, AReferenceGivesTheListAtOnceAndTheFieldIsTidiedOnLeaving)
         for (std::size_t i = 0; i < 5; ++i)
             EXPECT_EQ(List().Cell(listed[i], 1), r.hz[i]) << "row " << listed[i];
         ExpectReferenceInView();
+        List().SetScrollPosition(0); // as the scroll bar does
         user.ClickCell("noteshz", 70, 1);
+        ExpectReferenceInView();
         EXPECT_EQ(user.Text("diapason"), r.left);
         EXPECT_EQ(List().Cell(69, 1), r.hz[2]);
-    }
-}
-
-// Each keystroke rebuilds the list; no click on a cell and no key in the list moves it off row 69.
-TEST_F(NotesTab, EveryKeystrokeRebuildsTheListAndClicksAndKeysBringTheReferenceBack)
-{
-    user.TypeInto("diapason", "");
-    for (const auto& [key, hz] : {std::pair{"4", "    4"}, std::pair{"4", "    44"}, std::pair{"0", "    440"}}) {
-        user.PressKey(key);
-        EXPECT_EQ(List().Cell(69, 1), hz);
-        ExpectReferenceInView();
-    }
-    for (const auto& [row, column] : {std::pair{0, 0}, std::pair{69, 1}, std::pair{127, 2}}) {
-        SCOPED_TRACE(std::to_string(row) + "," + std::to_string(column));
-        List().SetScrollPosition(row); // as the scroll bar does
-        user.ClickCell("noteshz", row, column);
-        ExpectReferenceInView();
-        EXPECT_EQ(user.FocusedName(), "noteshz");
-    }
-    for (const char* key : {"Down", "Up", "PageDown", "Home", "End", "Return", "a", " ", "\b"}) {
-        SCOPED_TRACE(key);
-        user.PressKey(key);
-        ExpectReferenceInView();
-        EXPECT_EQ(user.Text("diapason"), "440");
-        EXPECT_EQ(user.FocusedName(), "noteshz");
     }
 }
 

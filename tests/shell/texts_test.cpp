@@ -31,10 +31,8 @@ TEST_F(Texts, WithoutATranslationEachTextIsItsEnglishDefaultAskedByItsKeyOncePer
         const char* key;
         const char* english;
     } cases[] = {
-        {Strings::ORIGINALTEMPO, "Strings.ORIGINALTEMPO", "Original Tempo (BPM) :"},
         {Strings::LOOPLENGTHMS, "Strings.LOOPLENGTHMS", "Loop Length In Ms :"},
         {Strings::ABOUT, "Strings.ABOUT", "About Cadenzo..."},
-        {Strings::DELETE, "Strings.DELETE", "Delete"},
         {Strings::TAPCOPYGLOBAL, "Strings.TAPCOPYGLOBAL", "Copy to global tempo"},
         {Strings::HELP3, "Strings.HELP3",
          "Enter the tempo of your song in BPM to get the delay in ms or the frequency to use with LFO or other "

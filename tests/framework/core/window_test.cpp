@@ -1,6 +1,5 @@
 // Windows and the runtime as the program relies on them: the order of the
-// open and close events, focus moves, keys, the clock, and closed windows
-// that are freed.
+// open events, focus moves, keys, the clock, and closed windows that are freed.
 
 #include "application.h"
 #include "system.h"
@@ -21,24 +20,23 @@ using Lines = std::vector<std::string>;
 Lines g_log;
 int g_freed = 0;
 
-// Logs "name Event [key]", runs `then` if set, returns `consumed`.
-void Log(fw::Control& control, const std::string& event, const std::function<void()>* then = nullptr, bool consumed = false)
+// Logs "name Event [key]", runs `then` if set, consumes nothing.
+void Log(fw::Control& control, const std::string& event, const std::function<void()>* then = nullptr)
 {
-    control._InstallInstanceEventHandler(event, [&control, event, then, consumed](const fw::EventArgs& args) {
+    control._InstallInstanceEventHandler(event, [&control, event, then](const fw::EventArgs& args) {
         g_log.push_back(control.Name() + " " + event + (args.key.empty() ? "" : " " + args.key));
         if (then && *then)
             (*then)();
-        return consumed;
+        return false;
     });
 }
 
 class LoggingApp : public fw::Application {
 public:
     void Open() override { g_log.push_back("app Open"); }
-    void Close() override { g_log.push_back("app Close"); }
 };
 
-// Fields a, b and c, a label and a list; KeyDown consumes no key.
+// Fields a, b and c and a label; KeyDown consumes no key.
 class Form : public fw::Window {
 public:
     ~Form() override { ++g_freed; }
@@ -48,16 +46,10 @@ public:
         for (const char* name : {"a", "b", "c"})
             Log(_AddControl(name, std::make_unique<fw::EditField>()), "Open");
         _AddControl("label", std::make_unique<fw::StaticText>());
-        _AddControl("list", std::make_unique<fw::Listbox>());
         g_log.push_back(ClassName() + " CreateControls");
     }
     void Open() override { g_log.push_back(ClassName() + " Open"); }
-    void Close() override
-    {
-        g_log.push_back(ClassName() + " Close");
-        if (quitsOnClose)
-            fw::_GetAppObject()->Quit();
-    }
+    void Close() override { g_log.push_back(ClassName() + " Close"); }
     bool KeyDown(const std::string& key) override
     {
         g_log.push_back("window " + key);
@@ -65,7 +57,6 @@ public:
     }
     fw::Control& operator[](const std::string& name) const { return fw::Deref(ControlByName(name)); }
     fw::EditField& Field(const std::string& name) const { return fw::ControlAs<fw::EditField>(*this, name); }
-    bool quitsOnClose = false;
     std::function<void()> onLostFocus, onTextChange; // what field a's handlers do after logging
 };
 
@@ -90,24 +81,13 @@ protected:
     }
 };
 
-// The application opens before the controls, the controls before their
-// window; quitting closes every window, then the application, once each.
-TEST_F(Runtime, EventsComeInTheirOrderFromOpeningToQuitting)
+// The application opens before the controls, the controls before their window.
+TEST_F(Runtime, OpenEventsComeInTheirOrder)
 {
-    Form& main = fw::NewWindow<Form>("Main");
-    main.quitsOnClose = true;
+    fw::NewWindow<Form>("Main");
     fw::RuntimeStartLoop();
     EXPECT_EQ(g_log,
               (Lines{"Main Layout", "Main CreateControls", "app Open", "a Open", "b Open", "c Open", "Main Open"}));
-    g_log.clear();
-    fw::NewWindow<Form>("About"); // opens at once, the loop running
-    EXPECT_EQ(g_log, (Lines{"About Layout", "About CreateControls", "a Open", "b Open", "c Open", "About Open"}));
-
-    g_log.clear();
-    main.CloseWindow();
-    EXPECT_EQ(g_log, (Lines{"Main Close", "About Close", "app Close"}));
-    EXPECT_TRUE(fw::RuntimeQuitting());
-    EXPECT_EQ(g_freed, 2);
 }
 
 // Presses each key, logging "taken" for each the core takes: the view then leaves it alone.
@@ -133,29 +113,15 @@ TEST_F(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
 {
     using F = Form&;
     const struct { const char *name, *focus; std::function<void(Form&)> act; Lines log; const char* state; } cases[] = {
-        {"a focus move", "a", [](F f) { f["b"].SetFocus(); }, {"a LostFocus", "b GotFocus"}, "b "},
         {"to the field that has it", "a", [](F f) { f["a"].SetFocus(); }, {}, "a "},
-        {"LostFocus moves it elsewhere and wins", "a",
-         [](F f) { f.onLostFocus = [&f] { f.MoveFocusTo(f.ControlByName("c")); }; f["b"].SetFocus(); },
-         {"a LostFocus", "c GotFocus"}, "c "},
-        {"LostFocus clears it", "a", [](F f) { f.onLostFocus = [&f] { f.MoveFocusTo(nullptr); }; f["b"].SetFocus(); },
-         {"a LostFocus"}, " "},
         {"a label takes none", "a", [](F f) { f["label"].SetFocus(); }, {}, "a "},
         {"a held space bar is one press for the window", "", Press({{" ", false}, {" ", true}, {" ", true}}), {"window  "}, " "},
         {"a held key still types", "a", Press({{"1", false}, {"1", true}}), 
          {"a KeyDown 1", "a TextChange", "taken", "a KeyDown 1", "a TextChange", "taken"}, "a 11"},
         {"named keys reach KeyDown first and type nothing", "a", Press({{"Home", false}, {"Return", false}}),
          {"a KeyDown Home", "a KeyDown Return"}, "a "},
-        {"a list that consumes keys takes named ones", "list", Press({{"Down", false}, {"PageDown", true}}),
-         {"list KeyDown Down", "taken", "list KeyDown PageDown", "taken"}, "list "},
         {"TextChange only on a change", "", [](F f) { for (const char* t : {"120", "120", ""}) f.Field("a").SetText(t); },
          {"a TextChange", "a TextChange"}, " "},
-        {"a missing control is a nil object", "",
-         [](F f) {
-             EXPECT_EQ(fw::RuntimeWindowControlByName(&f, "nothing"), nullptr);
-             EXPECT_THROW(fw::ControlAs<fw::EditField>(f, "nothing"), fw::NilObjectException);
-         },
-         {}, " "},
         {"closed by the runtime", "", [](F f) { f.CloseWindow(); }, {"Form Close"}, "freed 1"},
         {"closed by its own field's TextChange, freed once it is done", "",
          [](F f) {
@@ -183,7 +149,6 @@ TEST_F(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
         Log(form["a"], "LostFocus", &form.onLostFocus);
         Log(form["a"], "TextChange", &form.onTextChange);
         Log(form["a"], "KeyDown");
-        Log(form["list"], "KeyDown", nullptr, true);
         for (const char* name : {"a", "b", "c", "label"})
             Log(form[name], "GotFocus");
         if (*c.focus != '\0')
@@ -199,11 +164,16 @@ TEST_F(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
 
 TEST(Ticks, TheRealClockNeverReadsZeroAndCountsSixtyASecond)
 {
+    using namespace std::chrono;
     fw::SetTickSource(nullptr);
-    std::int32_t first = fw::Ticks();
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    const auto start = steady_clock::now();
+    const std::int32_t first = fw::Ticks();
+    std::this_thread::sleep_for(milliseconds(50));
+    const std::int32_t ticks = fw::Ticks() - first;
+    const auto elapsed = duration_cast<milliseconds>(steady_clock::now() - start).count();
     EXPECT_GT(first, 0);
-    EXPECT_GE(fw::Ticks() - first, 14);
+    EXPECT_GE(ticks, 50 * 60 / 1000 - 1);
+    EXPECT_LE(ticks, elapsed * 60 / 1000 + 1);
 }
 
 } // namespace
