@@ -8,11 +8,10 @@
 //   cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DCADENZO_BENCH=ON
 //   cmake --build build/bench --target cadenzo_view_bench && build/bench/bench/cadenzo_view_bench
 
-#include "application.h"
 #include "cadenzo.h"
-#include "platform.h"
 #include "resetrun.h"
 #include "startup.h"
+#include "viewbench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,34 +20,17 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTableWidget>
-#include <QTest>
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
-// Alternately adds a digit and takes it away: "440", "4402", "440", ...
-void TypeOneKey(QWidget* field, bool& added)
-{
-    QTest::keyClick(field, added ? Qt::Key_Backspace : Qt::Key_2);
-    added = !added;
-    QCoreApplication::processEvents();
-}
-
 void KeystrokeInTheProgram(benchmark::State& state)
 {
-    StartUp();
-    fw::RuntimeStartLoop();
-    QMainWindow* window = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == QLatin1String("Cadenzo") && widget->isVisible())
-            window = qobject_cast<QMainWindow*>(widget);
-    auto* field = window ? window->findChild<QLineEdit*>("diapason") : nullptr;
+    auto* field = StartTheRealWindow().findChild<QLineEdit*>("diapason");
     if (field == nullptr)
         throw std::runtime_error("no diapason field");
     fw::ControlAs<fw::TabPanel>(Cadenzo(), "TabPanel1").SetValue(5);
@@ -140,17 +122,3 @@ void KeystrokeInAPlainQtList(benchmark::State& state)
 BENCHMARK(KeystrokeInAPlainQtList)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const auto folder = std::filesystem::temp_directory_path() / "cadenzo-bench";
-    std::filesystem::create_directories(folder);
-    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    fwqt::Platform platform(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fw::RuntimeShutdown();
-    return 0;
-}

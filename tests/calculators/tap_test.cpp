@@ -73,6 +73,8 @@ TEST(TapTab, ShowsTheMeanOfTheCountingGapsRoundedUpFromTheThirdTap)
         // the two newest stamps stay, so gaps of 100 and 19 count; 261 is a pause.
         {"forgetting the series keeps its last two taps", {{1000, 1}, {100, 1}, {261, 1}, {19, 1}}, "61 ", ""},
         // The pause forgets the series; then every gap held is 0.
+        // The third tap finds the counter wrapped to its most negative values.
+        {"the clock wraps between two taps", {{0x7FFFFFFF - 40, 1}, {30, 2}}, "120 ", "plain"},
         {"taps within one tick are no reading", {{30, 7}, {400, 1}, {0, 2}}, "120 ", "bold red"},
     };
     for (const Row& r : rows) {

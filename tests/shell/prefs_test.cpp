@@ -141,6 +141,9 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
         {"a link to /dev/zero", [](SimUser& u) { fs::create_symlink("/dev/zero", u.PrefsFilePath()); },
          file_type::symlink, false, false},
         {"a link into a dotfiles folder, saved through it", Link, file_type::symlink, true, true},
+        {"a file its group may read: replaced, readable as before",
+         [](SimUser& u) { Write(u); fs::permissions(u.PrefsFilePath(), perms::owner_read | perms::owner_write | perms::group_read); },
+         file_type::regular, true, true},
         {"the temporary file a killed save left, used up",
          [](SimUser& u) { Write(u); std::ofstream(Temporary(u)) << "stale"; }, file_type::regular, true, true},
         {"a folder in the temporary file's place: the save fails",
@@ -158,6 +161,8 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
             std::set<std::string> before = Entries(user.PrefsFilePath().parent_path());
             if (fs::is_regular_file(Temporary(user)))
                 before.erase(Temporary(user).filename().string());
+            const bool file = fs::is_regular_file(user.PrefsFilePath());
+            const fs::perms mode = fs::status(user.PrefsFilePath()).permissions();
             if (c.removed != fs::perms::none)
                 fs::permissions(item, c.removed, fs::perm_options::remove);
             {
@@ -175,6 +180,9 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
             EXPECT_EQ(Entries(user.PrefsFilePath().parent_path()), before);
             if (fs::is_regular_file(user.PrefsFilePath())) {
                 EXPECT_EQ(user.PrefsFileValues(), c.saved ? kMoved : kStored);
+                if (file) {
+                    EXPECT_EQ(fs::status(user.PrefsFilePath()).permissions(), mode);
+                }
             }
         };
         if (c.removed == fs::perms::none)
@@ -182,6 +190,58 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
         else
             AsOrdinaryUser(scenario);
     }
+}
+
+TEST(Prefs, TwoInstancesQuittingAtOnceLeaveOneOfTheirFilesWhole)
+{
+    // Each instance has every value its own at each quit; a third program reads the file meanwhile.
+    const Values own[] = {{50, 60, 70, 80, 1, 22050, 3, 1}, {240, 180, 110, 120, 2, 96000, 8, 3}};
+    const char* const tabs[] = {"Tempo", "Transpose", "Delay"};
+    constexpr int kQuits = 150;
+    SimUser user;
+    TimeLimit limit(120);
+    std::fflush(nullptr);
+    std::vector<pid_t> instances;
+    for (const Values& values : own) {
+        pid_t child = ::fork();
+        if (child == 0) {
+            for (int run = 0; run < kQuits; ++run) {
+                user.Restart();
+                user.Window().Moved(values[0], values[1]);
+                user.ChooseTab(tabs[values[4]]);
+                GlobalPrefs::boxx = values[2];
+                GlobalPrefs::boxy = values[3];
+                GlobalPrefs::freq1 = values[5];
+                GlobalPrefs::beats1 = values[6];
+                GlobalPrefs::SMPTEpopup = values[7];
+                user.Quit();
+            }
+            std::fflush(nullptr);
+            ::_exit(testing::Test::HasFailure() ? 1 : 0);
+        }
+        instances.push_back(child);
+    }
+    int reads = 0;
+    int running = 2;
+    while (running > 0) {
+        // Once saved, the file is always there: a rename replaces it.
+        if (fs::exists(user.PrefsFilePath())) {
+            ++reads;
+            ASSERT_EQ(user.PrefsFileBytes().size(), 32u) << "a torn file, read " << reads;
+            const Values read = user.PrefsFileValues();
+            ASSERT_TRUE(read == own[0] || read == own[1]) << "a mix, read " << reads;
+        }
+        for (pid_t& instance : instances) {
+            int status = 0;
+            if (instance > 0 && ::waitpid(instance, &status, WNOHANG) == instance) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an instance failed (see above)";
+                instance = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_GT(reads, 0);
+    EXPECT_EQ(Entries(user.PrefsFilePath().parent_path()), std::set<std::string>{"Cadenzo Prefs"});
 }
 
 TEST(Prefs, AConfigFolderThatCannotBeUsedRunsOnTheDefaultsAndARelativeOneIsIgnored)

@@ -9,9 +9,18 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <libintl.h>
 #include <map>
+#include <optional>
+#include <string>
 
 namespace {
+
+std::optional<std::string> Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
 
 class Texts : public testing::Test {
 protected:
@@ -68,15 +77,45 @@ TEST_F(Texts, AnEmptyTranslationIsShownEmpty)
     EXPECT_EQ(user.Text("StaticText1"), "Original Tempo (BPM) :");
 }
 
+// The test catalogue in German for one scope; the locale, LANGUAGE and the
+// catalogue folder the tests after it run on are as they were.
+class German {
+public:
+    German()
+    {
+        fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
+        ::setenv("LANGUAGE", "de", 1);
+        std::setlocale(LC_MESSAGES, "C.UTF-8");
+    }
+    ~German()
+    {
+        bindtextdomain("cadenzo", m_folder.c_str());
+        m_language ? ::setenv("LANGUAGE", m_language->c_str(), 1) : ::unsetenv("LANGUAGE");
+        std::setlocale(LC_MESSAGES, m_locale.c_str());
+    }
+    German(const German&) = delete;
+    German& operator=(const German&) = delete;
+
+private:
+    const std::string m_folder = bindtextdomain("cadenzo", nullptr);
+    const std::optional<std::string> m_language = Environment("LANGUAGE");
+    const std::string m_locale = std::setlocale(LC_MESSAGES, nullptr);
+};
+
 TEST_F(Texts, AGettextCatalogueTranslatesWhatItHoldsAndNothingElse)
 {
-    fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
-    ::setenv("LANGUAGE", "de", 1);
-    std::setlocale(LC_MESSAGES, "C.UTF-8");
-    EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo (BPM) :");
-    EXPECT_EQ(Strings::SELECTALL(), "Alles auswählen");
-    EXPECT_EQ(Strings::ORIGINALTEMPO(), "Original Tempo (BPM) :");
-    ::unsetenv("LANGUAGE");
+    const std::string folder = bindtextdomain("cadenzo", nullptr);
+    const std::optional<std::string> language = Environment("LANGUAGE");
+    const std::string locale = std::setlocale(LC_MESSAGES, nullptr);
+    {
+        German german;
+        EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo (BPM) :");
+        EXPECT_EQ(Strings::SELECTALL(), "Alles auswählen");
+        EXPECT_EQ(Strings::ORIGINALTEMPO(), "Original Tempo (BPM) :");
+    }
+    EXPECT_EQ(bindtextdomain("cadenzo", nullptr), folder);
+    EXPECT_EQ(Environment("LANGUAGE"), language);
+    EXPECT_EQ(std::setlocale(LC_MESSAGES, nullptr), locale);
 }
 
 } // namespace

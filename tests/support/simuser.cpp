@@ -219,7 +219,11 @@ void SimUser::ClickCell(const std::string& listName, int row, int column)
     dynamic_cast<fw::Listbox&>(Visible(listName)).ClickCell(row, column);
 }
 
-void SimUser::AdvanceClock(std::int32_t ticks) { m_ticks += ticks; }
+// The counter wraps, as the real one does after some 400 days.
+void SimUser::AdvanceClock(std::int32_t ticks)
+{
+    m_ticks = static_cast<std::int32_t>(static_cast<std::uint32_t>(m_ticks) + static_cast<std::uint32_t>(ticks));
+}
 
 std::string SimUser::Text(const std::string& name) const
 {
