@@ -63,23 +63,6 @@ int LineWidth(const QFont& font, const QString& text)
     return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
 }
 
-// One of the two ways to shrink a font, from `from` down to `least`. Widths
-// shrink about in proportion, give or take each glyph's rounding: the first
-// guess comes from the measured width, a miss corrects once from the new
-// width, and then the least value is taken. Every step shrinks, so it ends,
-// and each font tried is a font loaded, so it tries at most three.
-template <class Set>
-void Shrink(QFont& font, const QString& text, int width, int& measured, int from, int least, Set set)
-{
-    int value = from;
-    for (int tries = 0; measured > width && value > least; ++tries) {
-        int guess = static_cast<int>(static_cast<long long>(value) * width / measured);
-        value = tries == 2 ? least : std::clamp(guess, least, value - 1);
-        set(font, value);
-        measured = LineWidth(font, text);
-    }
-}
-
 } // namespace
 
 FittedFont Fit(QFont font, const QString& text, int width)
@@ -90,22 +73,51 @@ FittedFont Fit(QFont font, const QString& text, int width)
     if (measured <= width)
         return {font, true};
     const int own = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
-    const int pixels = font.pixelSize();
-    const int smallest = pixels > 0 ? std::max(1, (pixels * kSmallest + 99) / 100) : pixels;
+    const int narrowest = std::min(own, kNarrowest);
+    // Fonts set in points keep their size.
+    const bool sized = font.pixelSize() > 0;
+    const int pixels = sized ? font.pixelSize() : 1;
+    const int smallest = sized ? std::max(1, (pixels * kSmallest + 99) / 100) : 1;
+    int stretch = own;
+    int size = pixels;
     // Far too long for the narrowest face at the smallest size (a pasted
     // page, say): no need to measure it again.
-    if (static_cast<long long>(measured) * kNarrowest * kSmallest > 2LL * width * own * 100) {
-        font.setStretch(std::min(own, kNarrowest));
-        if (pixels > 0)
-            font.setPixelSize(smallest);
-        return {font, false};
+    const bool hopeless =
+        static_cast<long long>(measured) * narrowest * smallest > 2LL * width * own * pixels;
+    // Widths shrink about in proportion to stretch × size, give or take each
+    // glyph's rounding. The face narrows first; only a text too long even for
+    // the narrowest face (a count of hours, say) gets smaller type, rather
+    // than a number with its first digits cut off. Each font tried is a font
+    // loaded: the first guess comes from the measured width, a miss corrects
+    // once from the new width, and then the floor is taken. Every step
+    // shrinks, so it ends.
+    for (int tries = 0; measured > width && (stretch > narrowest || size > smallest); ++tries) {
+        if (hopeless || tries == 2) {
+            stretch = narrowest;
+            size = smallest;
+        } else {
+            const double wanted = static_cast<double>(stretch) * size * width / measured;
+            const int newStretch = std::clamp(static_cast<int>(wanted / size), narrowest, stretch);
+            const int newSize = newStretch > narrowest
+                                    ? size
+                                    : std::clamp(static_cast<int>(wanted / narrowest), smallest, size);
+            if (newStretch == stretch && newSize == size) {
+                if (stretch > narrowest)
+                    --stretch;
+                else
+                    --size;
+            } else {
+                stretch = newStretch;
+                size = newSize;
+            }
+        }
+        font.setStretch(stretch);
+        if (sized)
+            font.setPixelSize(size);
+        if (hopeless)
+            return {font, false};
+        measured = LineWidth(font, text);
     }
-    Shrink(font, text, width, measured, own, std::min(own, kNarrowest),
-           [](QFont& f, int stretch) { f.setStretch(stretch); });
-    // Too long even for the narrowest face (a count of hours, say): smaller
-    // type rather than a number with its first digits cut off.
-    if (pixels > 0)
-        Shrink(font, text, width, measured, pixels, smallest, [](QFont& f, int size) { f.setPixelSize(size); });
     return {font, measured <= width};
 }
 
