@@ -4,6 +4,7 @@
 #include "controlviews.h"
 #include "convert.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -100,6 +101,9 @@ public:
     PopupMenuView(WindowView& window, fw::PopupMenu& control, QWidget* content)
         : ControlView(window, control, new QComboBox(content))
     {
+        // Its list is drawn as a menu, in the desktop scheme's menu colours
+        // unless it is given the window's own.
+        Combo().view()->setPalette(content->window()->palette());
         connect(&Combo(), &QComboBox::activated, this, [this](int index) {
             auto* popup = static_cast<fw::PopupMenu*>(Control());
             FromUser([popup, index] { popup->SetListIndex(index); });

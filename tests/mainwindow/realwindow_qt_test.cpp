@@ -4,6 +4,8 @@
 #include "pictures.h"
 #include "realwindow.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QTabBar>
@@ -29,19 +31,26 @@ double Contrast(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The contrast of a text as drawn in that box of the picture: the box's
-// commonest colour is its background, the pixel that differs most its ink.
-double TextContrast(const QImage& shot, const QRect& box)
+// The commonest colour of that box of the picture: what its text stands on.
+QColor Background(const QImage& shot, const QRect& box)
 {
     std::map<QRgb, int> counts;
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
             ++counts[shot.pixel(x, y)];
-    QColor background = QColor::fromRgb(
+    return QColor::fromRgb(
         std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first);
+}
+
+// The contrast of a text as drawn in that box: the pixel that differs most
+// from the background is its ink.
+double TextContrast(const QImage& shot, const QRect& box)
+{
+    QColor background = Background(shot, box);
     double most = 1;
-    for (const auto& [pixel, count] : counts)
-        most = std::max(most, Contrast(background, QColor::fromRgb(pixel)));
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            most = std::max(most, Contrast(background, QColor::fromRgb(shot.pixel(x, y))));
     return most;
 }
 
@@ -198,6 +207,18 @@ TEST_F(RealWindow, UnderADarkDesktopSchemeTextsKeepTheirContrastToTheirBackgroun
         SCOPED_TRACE(row % 2 == 0 ? "Notes even row" : "Notes odd row");
         EXPECT_GE(TextContrast(notesShot, rowBox(row)), 4.5);
     }
+    // The pop-up's list is a window of its own, drawn as a menu.
+    user.ChooseTab("SMPTE");
+    auto* popup = Widget<QComboBox>("SMPTEformat");
+    ASSERT_NE(popup, nullptr);
+    popup->showPopup();
+    QAbstractItemView* items = popup->view();
+    QRect item = items->visualRect(items->model()->index(2, 0));
+    item.moveTopLeft(items->viewport()->mapTo(items->window(), item.topLeft()));
+    QImage listShot = items->window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GE(TextContrast(listShot, item), 4.5) << "pop-up list";
+    EXPECT_GT(Luminance(Background(listShot, item)), 0.5) << "pop-up list in the window's colours";
+    popup->hidePopup();
     QApplication::setPalette(scheme);
 }
 
