@@ -226,12 +226,14 @@ void WindowView::UserFocused(ControlView& view, Qt::FocusReason reason)
 {
     if (m_window == nullptr || Applying())
         return;
-    // Qt restoring a focus after a window, pop-up or menu was active: the
-    // user chose nothing.
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
-        || reason == Qt::MenuBarFocusReason)
-        return;
     fw::Control* control = view.Control();
+    // Qt restoring a focus after a window, pop-up or menu was active: the
+    // user chose nothing. But a field clicked before its window became
+    // active also takes the focus this way, and the keys must follow it.
+    bool restored = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+                    || reason == Qt::MenuBarFocusReason;
+    if (restored && control == m_window->Focus())
+        return;
     Guard([control] { control->SetFocus(); });
 }
 

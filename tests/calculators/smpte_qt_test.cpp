@@ -1,14 +1,108 @@
-// The SMPTE tab in the real window: a long count of hours shows whole in its
-// 28-pixel result, never with its first digits cut off.
+// The SMPTE tab, used as a person does: choose a rate and an operator, type
+// the two codes field by field (leaving each tidies it), read the result row;
+// the sums run on the core and again through the real window, where a long
+// count of hours also shows whole in its 28-pixel result.
 
+#include "globalprefs.h"
 #include "realwindow.h"
+#include "viewuser.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
+#include <sstream>
+#include <string>
+
 namespace {
+
+// Codes and result rows are written "hours minutes seconds frames"; "" is an empty row.
+std::string ResultRow(const SimUser& user)
+{
+    std::string row = user.Text("H3") + " " + user.Text("M3") + " " + user.Text("S3") + " " + user.Text("F3");
+    return row == "   " ? "" : row;
+}
+
+void TypeCode(SimUser& user, const char* code, char row)
+{
+    std::istringstream parts(code);
+    std::string part;
+    for (char unit : std::string("HMSF"))
+        if (parts >> part && part != "0")
+            user.TypeInto(std::string{unit, row}, part);
+}
+
+void OpenSMPTETab(SimUser& user)
+{
+    user.Start();
+    user.ChooseTab("SMPTE");
+}
+
+TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
+{
+    const char* const rows[][6] = {
+        // name, rate, first code, operator, second code, result
+        {"help example at 25", "25 fps", "0 90 24 20", " +", "0", "1 30 24 20.00"},
+        {"help example at 29.97", "29.97 fps", "0 90 24 20", " +", "0", "1 30 24 20.00"},
+        {"across a minute", "25 fps", "0 0 50 10", " +", "0 0 15 20", "0 1 6 5.00"},
+        {"across an hour", "24 fps", "0 59 59 23", " +", "0 0 0 2", "1 0 0 1.00"},
+        {"subtraction", "30 fps", "1 0 0 0", " -", "0 0 0 1", "0 59 59 29.00"},
+        {"fractional frames", "29.97 fps", "0 0 0 45", " +", "0", "0 0 1 15.03"},
+        {"fractional minutes", "25 fps", "0 1.5 0 3", " +", "0", "0 1 30 3.00"},
+        {"hours do not wrap", "25 fps", "100 0 0 1", " +", "0", "100 0 0 1.00"},
+        // A negative total: its length, with the sign before the hours.
+        {"second code longer", "25 fps", "0", " -", "0 0 0 30", "-0 0 1 5.00"},
+        {"negative input", "24 fps", "-1 30 0 0", " +", "0", "-0 30 0 0.00"},
+        // 29.97 has no exact Double: whole seconds stay whole.
+        {"whole minute at 29.97", "29.97 fps", "0 1 0 0", " +", "0", "0 1 0 0.00"},
+        {"half minute at 29.97", "29.97 fps", "0 0 30 0", " +", "0", "0 0 30 0.00"},
+        {"long code at 29.97", "29.97 fps", "5744 14 11 0", " +", "0", "5744 14 11 0.00"},
+        {"same length two ways", "29.97 fps", "0 1 45 0", " -", "0 0 105 0", "0 0 0 0.00"},
+        // Beyond 2^31 seconds.
+        {"past integer seconds", "29.97 fps", "600000 0 0 0", " +", "0", "600000 0 0 0.00"},
+        {"past integer seconds less a frame", "30 fps", "600000 0 0 0", " -", "0 0 0 1", "599999 59 59 29.00"},
+        // Too long to count to the hundredth of a frame: no "INF", no "NAN".
+        {"too long", "30 fps", "1e300 0 0 0", " +", "0", ""},
+        {"beyond a Double", "30 fps", "1e400 0 0 0", " +", "0", ""},
+        {"infinity less infinity", "30 fps", "1e308 0 0 0", " -", "1e308 0 0 0", ""},
+    };
+    for (bool view : {false, true}) {
+        for (auto [name, rate, first, op, second, result] : rows) {
+            SCOPED_TRACE(std::string(name) + (view ? ", through the view" : ""));
+            std::unique_ptr<SimUser> made = NewUser(view);
+            SimUser& user = *made;
+            OpenSMPTETab(user);
+            // Each choice must recompute at once: the rate comes between the codes, the operator last.
+            TypeCode(user, first, '1');
+            user.ChoosePopupItem("SMPTEformat", rate);
+            TypeCode(user, second, '2');
+            user.ChoosePopupItem("operateur", op);
+            EXPECT_EQ(ResultRow(user), result);
+            EXPECT_EQ(GlobalPrefs::SMPTEpopup, user.Get<fw::PopupMenu>("SMPTEformat").ListIndex());
+        }
+    }
+}
+
+// The result row agrees with what the field left shows, also "INF".
+TEST(SMPTETab, AFieldLeftShowsTheNumberItWasReadAs)
+{
+    const std::string nines(400, '9');
+    const struct { const char* field; std::string typed; const char *left, *result; } rows[] = {
+        {"H1", "", "0", "0 0 0 0.00"},          {"H1", "abc", "0", "0 0 0 0.00"},   {"F1", "20", "20", "0 0 0 20.00"},
+        {"M1", "90", "90", "1 30 0 0.00"},      {"M1", "1.5", "1.5", "0 1 30 0.00"}, {"S2", "07", "7", "0 0 7 0.00"},
+        {"F2", "12.50", "12.5", "0 0 0 12.50"}, {"H1", nines, "INF", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.field) + " \"" + r.typed.substr(0, 8) + "\"");
+        SimUser user;
+        OpenSMPTETab(user);
+        user.TypeInto(r.field, r.typed);
+        user.Click("H2");
+        EXPECT_EQ(user.Text(r.field), r.left);
+        EXPECT_EQ(ResultRow(user), r.result);
+    }
+}
 
 TEST_F(RealWindow, ALongCountOfHoursShowsWhole)
 {

@@ -4,7 +4,8 @@
 // core, with a fresh preferences folder and a clock the test advances, and
 // uses it as a person does: clicks, types one key at a time, chooses tabs,
 // pop-up items and menu items, hovers, quits. A control the user cannot see
-// cannot be clicked or typed into: trying it fails the test.
+// cannot be clicked or typed into: trying it fails the test. ViewUser
+// (viewuser.h) takes the same verbs through the real Qt widgets.
 //
 //   SimUser user;                       // first start, no preferences file
 //   user.Start();
@@ -25,7 +26,7 @@
 class SimUser {
 public:
     SimUser();
-    ~SimUser();
+    virtual ~SimUser();
     SimUser(const SimUser&) = delete;
     SimUser& operator=(const SimUser&) = delete;
 
@@ -39,13 +40,13 @@ public:
 
     // ---- Running ----
     // Starts the program: start-up, then the open events of the event loop.
-    void Start();
+    virtual void Start();
     // Ends this run and starts the program again on the same preferences.
     void Restart();
     // File > Quit.
-    void Quit();
+    virtual void Quit();
     // Closes the main window with its close box.
-    void CloseWindow();
+    virtual void CloseWindow();
     bool Running() const;
 
     class Cadenzo& Window() const;
@@ -60,24 +61,24 @@ public:
     // A click: a field takes the focus with the caret at its end; a button,
     // radio button, canvas or label gets its mouse-down (a push button then
     // its release).
-    void Click(const std::string& name);
+    virtual void Click(const std::string& name);
     // Keystrokes into whatever has the focus, one character at a time.
-    void Type(const std::string& text);
+    virtual void Type(const std::string& text);
     // Clicks the field, selects its whole text and types over it, one key at
     // a time; an empty text deletes the selection.
-    void TypeInto(const std::string& name, const std::string& text);
+    virtual void TypeInto(const std::string& name, const std::string& text);
     // A key: " " for the space bar, "\b" for backspace, or a key without
     // text by its name: "Up", "Down", "Left", "Right", "PageUp", "PageDown",
     // "Home", "End", "Return".
-    void PressKey(const std::string& key);
-    void ChooseTab(const std::string& caption);
-    void ChoosePopupItem(const std::string& name, const std::string& item);
+    virtual void PressKey(const std::string& key);
+    virtual void ChooseTab(const std::string& caption);
+    virtual void ChoosePopupItem(const std::string& name, const std::string& item);
     // A menu item by name, as the user picks it: false when it is disabled.
-    bool ChooseMenuItem(const std::string& itemName);
+    virtual bool ChooseMenuItem(const std::string& itemName);
     // A shortcut such as "Cmd+A".
-    bool PressShortcut(const std::string& shortcut);
+    virtual bool PressShortcut(const std::string& shortcut);
     bool MenuItemEnabled(const std::string& itemName);
-    void ClickCell(const std::string& listName, int row, int column);
+    virtual void ClickCell(const std::string& listName, int row, int column);
 
     // ---- Other windows, by class name ("winabout"; "Cadenzo" is the main one) ----
     // The open window of that class, or nullptr. Look it up anew each time:
@@ -92,11 +93,11 @@ public:
     // Drags the window by its title bar to that place.
     void MoveWindow(const std::string& className, int left, int top);
     // Closes the window with its close box.
-    void CloseWindow(const std::string& className);
+    virtual void CloseWindow(const std::string& className);
     // A control of that window, and what a click or the pointer does
     // in the main window; a click brings the window to the front.
     fw::Control& ControlIn(const std::string& className, const std::string& name) const;
-    void ClickIn(const std::string& className, const std::string& name);
+    virtual void ClickIn(const std::string& className, const std::string& name);
     void HoverEnterIn(const std::string& className, const std::string& name);
     void HoverExitIn(const std::string& className, const std::string& name);
     // A label's colour, &hRRGGBB.
@@ -108,8 +109,8 @@ public:
 
     // ---- Reading what the window shows ----
     // The text of a label or field.
-    std::string Text(const std::string& name) const;
-    std::string FocusedName() const;
+    virtual std::string Text(const std::string& name) const;
+    virtual std::string FocusedName() const;
 
 private:
     fw::Control& Visible(const std::string& name) const;
