@@ -106,10 +106,7 @@ TEST(SMPTETab, AFieldLeftShowsTheNumberItWasReadAs)
 
 TEST_F(RealWindow, ALongCountOfHoursShowsWhole)
 {
-    user.Start();
-    user.ChooseTab("SMPTE");
-    MainWindow()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindow()));
+    OpenSMPTETab(user);
     QLineEdit* hours = Widget<QLineEdit>("H1");
     QLabel* result = Widget<QLabel>("H3");
     ASSERT_TRUE(hours && result);

@@ -1,11 +1,11 @@
 #pragma once
 
-// Shared by the Qt view's tests: one Platform for the whole test program (as
-// in the real one), a window built from a list of controls, and helpers to
+// Shared by the Qt view's tests: one Platform for the whole test program, as
+// in the real one; a window built from a list of controls, and helpers to
 // find the widgets the view made for them.
 
 #include "application.h"
-#include "platform.h"
+#include "qtplatform.h"
 #include "window.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +22,7 @@ namespace fwqt::test {
 
 class PlatformEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "fw_qt_tests";
-        static char* argv[] = {name, nullptr};
-        m_platform = std::make_unique<Platform>(argc, argv);
-    }
+    void SetUp() override { m_platform = NewPlatform(); }
     void TearDown() override
     {
         fw::RuntimeShutdown();

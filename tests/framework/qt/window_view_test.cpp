@@ -1,18 +1,14 @@
-// Windows: the close box; pages; keys and menus that go through the core.
+// Windows: the close box; menus that go through the core; a handler that throws.
 
 #include "view_fixture.h"
 
 #include "menu.h"
 
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace fwqt::test {
@@ -47,42 +43,6 @@ TEST_F(WindowViewTest, AClosedWindowIsFreedAndItsWidgetsWithIt)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(view.isNull());
     }
-}
-
-TEST_F(WindowViewTest, ATabShowsOnlyItsPageAndAFieldLeftBehindLeavesTheKeysToTheWindow)
-{
-    fw::TabPanel* tabs = nullptr;
-    Open([&tabs](Form& form) {
-        tabs = &Add<fw::TabPanel>(form, "tabs", {.width = 260, .height = 180, .fontName = "Geneva", .fontSize = 10,
-                                                 .items = {"Tempo", "Transpose", "Delay", "Tap", "Samples", "Notes", "SMPTE"}});
-        Log(Add<fw::EditField>(form, "field", {.left = 20, .top = 40, .width = 80, .height = 22, .page = 1, .parent = "tabs"}),
-            "LostFocus");
-        Add<fw::StaticText>(form, "label", {.left = 20, .top = 40, .width = 80, .height = 20, .page = 2, .parent = "tabs"});
-        Log(*tabs, "Change");
-    });
-    // Seven tabs too wide together for the panel give up padding, not text.
-    QTabBar* bar = Widget<QTabWidget>("tabs")->tabBar();
-    EXPECT_LE(bar->tabRect(bar->count() - 1).right(), 260);
-    for (int i = 0; i < bar->count(); ++i)
-        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i))) << "tab " << i;
-    QTest::mouseClick(Widget<QLineEdit>("field"), Qt::LeftButton);
-    log.clear();
-
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-
-    EXPECT_EQ(tabs->Value(), 1);
-    EXPECT_EQ(log, (std::vector<std::string>{"field.LostFocus", "tabs.Change"}));
-    EXPECT_FALSE(Widget<QLineEdit>("field")->isVisible());
-    EXPECT_TRUE(Widget<QLabel>("label")->isVisible());
-    EXPECT_NE(QApplication::focusWidget(), Widget<QLineEdit>("field"));
-
-    // With no field focused, the space bar held down is one press for the window.
-    log.clear();
-    for (bool repeat : {false, true, true}) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
-        QApplication::sendEvent(QApplication::focusWidget(), &press);
-    }
-    EXPECT_EQ(log, std::vector<std::string>{"window.KeyDown  "});
 }
 
 // Its menu bar lives as long as the runtime keeps it.
