@@ -36,15 +36,14 @@ private:
 inline ::testing::Environment* const g_environment =
     ::testing::AddGlobalTestEnvironment(new PlatformEnvironment);
 
-// A window whose design and controls the test gives before building it.
+// A window whose controls the test gives before building it.
 class Form : public fw::Window {
 public:
-    static inline fw::WindowDesign design;
     static inline std::function<void(Form&)> controls;
     static inline std::function<void(Form&)> opened;
     static inline std::vector<std::string>* log = nullptr;
 
-    void Layout() override { _SetProperties(design); }
+    void Layout() override { _SetProperties({.title = "Form", .width = 320, .height = 200, .resizeable = false}); }
     void CreateControls() override
     {
         if (controls)
@@ -57,12 +56,6 @@ public:
     }
     ~Form() override { Note("window freed"); }
     void Close() override { Note("window.Close"); }
-    // Like the program's: it hears every key and consumes none.
-    bool KeyDown(const std::string& key) override
-    {
-        Note("window.KeyDown " + key);
-        return false;
-    }
 
     static void Note(const std::string& entry)
     {
@@ -79,12 +72,12 @@ C& Add(fw::Window& window, const std::string& name, const fw::DesignProperties& 
     return control;
 }
 
-// Records "name.Event" each time the event is raised; the handler returns `handled`.
-inline void Log(fw::Control& control, const std::string& event, bool handled = false)
+// Records "name.Event" each time the event is raised.
+inline void Log(fw::Control& control, const std::string& event)
 {
-    control._InstallInstanceEventHandler(event, [&control, event, handled](const fw::EventArgs&) {
+    control._InstallInstanceEventHandler(event, [&control, event](const fw::EventArgs&) {
         Form::Note(control.Name() + "." + event);
-        return handled;
+        return false;
     });
 }
 
@@ -93,7 +86,6 @@ protected:
     void SetUp() override
     {
         fw::RuntimeInit();
-        Form::design = fw::WindowDesign{.title = "Form", .width = 320, .height = 200, .resizeable = false};
         Form::controls = nullptr;
         Form::opened = nullptr;
         Form::log = &log;
