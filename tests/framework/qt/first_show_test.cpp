@@ -1,11 +1,8 @@
 // How a window comes on screen: once, where its Open put it, and with no
-// repaint when it is activated again; and the pages behind the selected tab,
-// whose controls catch up when they show.
+// repaint when it is activated again.
 
 #include "view_fixture.h"
 
-#include <QFontMetrics>
-#include <QLabel>
 #include <QMainWindow>
 
 #include <vector>
@@ -58,28 +55,6 @@ TEST_F(FirstShowTest, AWindowShowsOnceWhereItsOpenPutItAndActivatingItRepaintsNo
     ASSERT_TRUE(QTest::qWaitForWindowActive(View()));
     QCoreApplication::processEvents();
     EXPECT_EQ(watcher.paints, 0);
-}
-
-TEST_F(FirstShowTest, ControlsOnAPageNotShownCatchUpWhenItShows)
-{
-    fw::TabPanel* tabs = nullptr;
-    fw::StaticText* label = nullptr;
-    Open([&](Form& form) {
-        tabs = &Add<fw::TabPanel>(form, "tabs", {.width = 300, .height = 180, .items = {"One", "Two"}});
-        label = &Add<fw::StaticText>(form, "label", {.left = 20, .top = 40, .width = 120, .height = 17, .page = 2,
-                                                     .parent = "tabs", .fontName = "Geneva", .fontSize = 10});
-        Add<fw::Canvas>(form, "canvas", {.left = 20, .top = 70, .width = 3, .height = 2, .page = 2, .parent = "tabs"})
-            .SetBackdrop(fw::appResourceForkGetter()->GetPicture(7));
-    });
-    label->SetText("Number Of Beats In Loop :");
-
-    tabs->SetValue(1);
-
-    auto* shown = Widget<QLabel>("label");
-    ASSERT_TRUE(shown != nullptr && shown->isVisible());
-    EXPECT_EQ(shown->text(), "Number Of Beats In Loop :");
-    EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()), shown->width()) << "cut off";
-    EXPECT_EQ(Widget<QWidget>("canvas")->grab().toImage().pixelColor(1, 1), QColor(200, 30, 30));
 }
 
 } // namespace
