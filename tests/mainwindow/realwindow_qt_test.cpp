@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -86,10 +87,34 @@ TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePict
     EXPECT_EQ(QImage(":/cadenzo.png").size(), QSize(128, 128));
 }
 
-// Both store where the window was left, and the next run opens there.
-TEST_F(RealWindow, ControlQAndTheCloseBoxQuitAfterStoringThePlace)
+// Where the main window stands each time it shows or moves while shown, and
+// the paints inside `area`.
+class Watcher : public QObject {
+public:
+    Watcher() { qApp->installEventFilter(this); }
+    ~Watcher() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        QEvent::Type type = event->type();
+        if (widget != nullptr && widget->objectName() == "Cadenzo"
+            && (type == QEvent::Show || (type == QEvent::Move && widget->isVisible())))
+            places.push_back(widget->pos());
+        if (widget != nullptr && type == QEvent::Paint && area != nullptr && (widget == area || area->isAncestorOf(widget)))
+            ++paints;
+        return false;
+    }
+    std::vector<QPoint> places;
+    QWidget* area = nullptr;
+    int paints = 0;
+};
+
+// Both store where the window was left, and the next run shows it there
+// once, with no jump from the default place.
+TEST_F(RealWindow, ControlQAndTheCloseBoxQuitAfterStoringThePlaceAndTheNextRunShowsItThereOnce)
 {
     user.Start();
+    user.ChooseTab("Tap");
     for (QPoint place : {QPoint(150, 120), QPoint(160, 130)}) {
         SCOPED_TRACE(place.x() == 150 ? "Ctrl+Q" : "close box");
         MainWindow()->move(place);
@@ -100,9 +125,21 @@ TEST_F(RealWindow, ControlQAndTheCloseBoxQuitAfterStoringThePlace)
             MainWindow()->close();
         EXPECT_FALSE(user.Running());
         EXPECT_EQ(QPoint(user.PrefsFileValues()[0], user.PrefsFileValues()[1]), place);
+        Watcher watcher;
         user.Restart();
-        EXPECT_EQ(MainWindow()->pos(), place);
+        EXPECT_FALSE(watcher.places.empty());
+        for (const QPoint& shown : watcher.places)
+            EXPECT_EQ(shown, place);
     }
+    // Brought to the front again with no field focused (the Tap tab), it repaints nothing.
+    Watcher watcher;
+    watcher.area = MainWindow()->centralWidget();
+    ASSERT_TRUE(user.ChooseMenuItem("FileAbout"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ViewUser::TopLevel("winabout")));
+    MainWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindow()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(watcher.paints, 0);
 }
 
 TEST_F(RealWindow, ClickingEachTabShowsItsPageAndPutsTheFocusWhereTheUserTypesNext)

@@ -9,7 +9,9 @@
 namespace fwqt::test {
 namespace {
 
-TEST(FitTest, EndsWithinItsBoundsForTextsOfAnyLengthAtEverySize)
+using FitTest = ViewTest;
+
+TEST_F(FitTest, EndsWithinItsBoundsForTextsOfAnyLengthAtEverySize)
 {
     const int lengths[] = {1, 2, 7, 12, 31, 40, 400, 2000};
     const int widths[] = {1, 13, 38, 60, 83, 193, 400};

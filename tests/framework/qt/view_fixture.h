@@ -1,8 +1,8 @@
 #pragma once
 
-// Shared by the Qt view's tests: one Platform for the whole test program, as
-// in the real one; a window built from a list of controls, and helpers to
-// find the widgets the view made for them.
+// Shared by the Qt view's tests: a Platform for each test, a window built
+// from a list of controls, and helpers to find the widgets the view made for
+// them.
 
 #include "application.h"
 #include "qtplatform.h"
@@ -20,27 +20,10 @@
 
 namespace fwqt::test {
 
-class PlatformEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { m_platform = NewPlatform(); }
-    void TearDown() override
-    {
-        fw::RuntimeShutdown();
-        m_platform.reset();
-    }
-
-private:
-    std::unique_ptr<Platform> m_platform;
-};
-
-inline ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new PlatformEnvironment);
-
 // A window whose controls the test gives before building it.
 class Form : public fw::Window {
 public:
     static inline std::function<void(Form&)> controls;
-    static inline std::function<void(Form&)> opened;
     static inline std::vector<std::string>* log = nullptr;
 
     void Layout() override { _SetProperties({.title = "Form", .width = 320, .height = 200, .resizeable = false}); }
@@ -48,11 +31,6 @@ public:
     {
         if (controls)
             controls(*this);
-    }
-    void Open() override
-    {
-        if (opened)
-            opened(*this);
     }
     ~Form() override { Note("window freed"); }
     void Close() override { Note("window.Close"); }
@@ -86,8 +64,6 @@ protected:
     void SetUp() override
     {
         fw::RuntimeInit();
-        Form::controls = nullptr;
-        Form::opened = nullptr;
         Form::log = &log;
     }
 
@@ -112,10 +88,10 @@ protected:
         return form;
     }
 
-    static QWidget* View(const std::string& className = "Form")
+    static QWidget* View()
     {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == QString::fromStdString(className) && widget->isVisible())
+            if (widget->objectName() == "Form" && widget->isVisible())
                 return widget;
         return nullptr;
     }
@@ -127,6 +103,7 @@ protected:
         return view ? view->findChild<W*>(QString::fromStdString(name)) : nullptr;
     }
 
+    std::unique_ptr<Platform> m_platform = NewPlatform();
     std::vector<std::string> log;
 };
 
