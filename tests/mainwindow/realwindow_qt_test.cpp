@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -68,6 +70,12 @@ TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePict
     EXPECT_EQ(content->palette().color(content->backgroundRole()), QColor(0xEF, 0xEF, 0xEF));
     // On Linux the menu bar stands inside the window, above the content.
     EXPECT_GT(content->y(), 0);
+    // The menus name the shortcuts as this desktop does.
+    QStringList shortcuts;
+    for (QAction* title : window->menuBar()->actions())
+        for (QAction* item : title->menu()->actions())
+            shortcuts += item->shortcut().toString();
+    EXPECT_TRUE(shortcuts.contains("Ctrl+Q") && shortcuts.contains("Ctrl+A")) << shortcuts.join(' ').toStdString();
     // Seven tabs too wide together for the panel give up padding, not text.
     QTabBar* bar = window->findChild<QTabBar*>();
     EXPECT_LE(bar->tabRect(bar->count() - 1).right(), bar->width());
@@ -142,7 +150,7 @@ TEST_F(RealWindow, ControlQAndTheCloseBoxQuitAfterStoringThePlaceAndTheNextRunSh
     EXPECT_EQ(watcher.paints, 0);
 }
 
-TEST_F(RealWindow, ClickingEachTabShowsItsPageAndPutsTheFocusWhereTheUserTypesNext)
+TEST_F(RealWindow, ClickingEachTabShowsItsPageAndPutsTheFocusWhereTheUserTypesNextWithItsMenu)
 {
     user.Start();
     EXPECT_EQ(user.FocusedName(), "tempo1");
@@ -160,9 +168,11 @@ TEST_F(RealWindow, ClickingEachTabShowsItsPageAndPutsTheFocusWhereTheUserTypesNe
         // A field its page hides is left: leaving it tidies it.
         if (std::string(tab.focus) == "H1")
             user.Type("07");
+        // The menu, as it opens, offers Select All only for a field.
+        const bool field = qobject_cast<QLineEdit*>(MainWindow()->focusWidget()) != nullptr;
+        EXPECT_EQ(user.ChooseMenuItem("EditSelectAll"), field);
     }
     EXPECT_EQ(user.Text("H1"), "7");
-    EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()), Widget<QLineEdit>("tempo1"));
 }
 
 // A dark desktop scheme (a dark application palette) changes none of the

@@ -1,13 +1,7 @@
-// Windows: the close box; handlers that close their window or throw; menus
-// that go through the core.
+// Windows: the close box, and handlers that close their window or throw.
 
 #include "view_fixture.h"
 
-#include "menu.h"
-
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -62,49 +56,6 @@ TEST_F(WindowViewTest, AClosedWindowIsFreedWithItsWidgetsAndAnExceptionEndsTheLo
         fw::RuntimeShutdown();
         fw::RuntimeInit();
     }
-}
-
-// Its menu bar lives as long as the runtime keeps it.
-struct MenuApp : fw::Application {
-    MenuApp() { SetMenuBar(&bar); }
-    fw::MenuBar bar;
-};
-
-TEST_F(WindowViewTest, MenusAndTheirShortcutsGoThroughTheCoreEvenFromAField)
-{
-    auto app = std::make_unique<MenuApp>();
-    fw::MenuItem& edit = app->bar.Append(std::make_unique<fw::MenuItem>());
-    edit.Text = "Edit";
-    fw::MenuItem& all = edit.Append(std::make_unique<fw::MenuItem>());
-    all.Name = "EditSelectAll";
-    all.Text = "Select All";
-    all.KeyboardShortcut = "Cmd+A";
-    fw::_RuntimeRegisterAppObject(std::move(app));
-    Open([](Form& form) { Add<fw::EditField>(form, "field", {.width = 120, .height = 22, .text = "120"}); })
-        ._AddMenuHandler("EditSelectAll", [] {
-            Form::Note("EditSelectAll");
-            return true;
-        });
-    auto* field = Widget<QLineEdit>("field");
-    QMenuBar* bar = static_cast<QMainWindow*>(View())->menuBar();
-    QMenu* menu = bar->actions().value(0)->menu();
-    QAction* item = menu->actions().value(0);
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->shortcut(), QKeySequence("Ctrl+A"));
-    QTest::mouseClick(field, Qt::LeftButton);
-
-    // Off: neither the core's item nor the field's own select-all runs.
-    for (bool on : {false, true}) {
-        all.AutoEnable = on;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[0]).center());
-        EXPECT_EQ(item->isEnabled(), on);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        menu->hide();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    }
-
-    EXPECT_EQ(log, (std::vector<std::string>{"EditSelectAll", "EditSelectAll"}));
-    EXPECT_FALSE(field->hasSelectedText()) << "QLineEdit's own select-all ran";
 }
 
 } // namespace
