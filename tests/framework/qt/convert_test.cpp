@@ -2,17 +2,18 @@
 // face and size bounds whatever the text's length.
 
 #include "convert.h"
-#include "view_fixture.h"
+#include "qtplatform.h"
+
+#include <gtest/gtest.h>
 
 #include <QFontMetricsF>
 
 namespace fwqt::test {
 namespace {
 
-using FitTest = ViewTest;
-
-TEST_F(FitTest, EndsWithinItsBoundsForTextsOfAnyLengthAtEverySize)
+TEST(FitTest, EndsWithinItsBoundsForTextsOfAnyLengthAtEverySize)
 {
+    auto platform = NewPlatform();
     const int lengths[] = {1, 2, 7, 12, 31, 40, 400, 2000};
     const int widths[] = {1, 13, 38, 60, 83, 193, 400};
     for (const char* face : {"Geneva", "System"})
