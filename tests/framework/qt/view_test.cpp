@@ -32,7 +32,7 @@ namespace {
 class Form : public fw::Window {
 public:
     static inline std::function<void(Form&)> controls;
-    static inline std::vector<std::string>* log = nullptr;
+    static inline std::vector<std::string> log;
 
     void Layout() override { _SetProperties({.title = "Form", .width = 320, .height = 200, .resizeable = false}); }
     void CreateControls() override
@@ -43,11 +43,7 @@ public:
     ~Form() override { Note("window freed"); }
     void Close() override { Note("window.Close"); }
 
-    static void Note(const std::string& entry)
-    {
-        if (log != nullptr)
-            log->push_back(entry);
-    }
+    static void Note(const std::string& entry) { log.push_back(entry); }
 };
 
 template <class C>
@@ -72,14 +68,13 @@ protected:
     void SetUp() override
     {
         fw::RuntimeInit();
-        Form::log = &log;
+        log.clear();
     }
 
     void TearDown() override
     {
         fw::RuntimeShutdown();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Form::log = nullptr;
     }
 
     // Builds the window with those controls and starts the loop's open
@@ -105,7 +100,7 @@ protected:
     }
 
     std::unique_ptr<Platform> m_platform = NewPlatform();
-    std::vector<std::string> log;
+    std::vector<std::string>& log = Form::log;
 };
 
 TEST_F(ViewTest, ClicksAndKeysReachTheCoreAsItsControlsHearThem)
