@@ -63,17 +63,16 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
     for (bool view : {false, true}) {
         for (auto [name, rate, first, op, second, result] : rows) {
             SCOPED_TRACE(std::string(name) + (view ? ", through the view" : ""));
-            std::unique_ptr<SimUser> made = NewUser(view);
-            SimUser& user = *made;
-            user.Start();
-            user.ChooseTab("SMPTE");
+            auto user = NewUser(view);
+            user->Start();
+            user->ChooseTab("SMPTE");
             // Each choice must recompute at once: the rate comes between the codes, the operator last.
-            TypeCode(user, first, '1');
-            user.ChoosePopupItem("SMPTEformat", rate);
-            TypeCode(user, second, '2');
-            user.ChoosePopupItem("operateur", op);
-            EXPECT_EQ(ResultRow(user), result);
-            EXPECT_EQ(GlobalPrefs::SMPTEpopup, user.Get<fw::PopupMenu>("SMPTEformat").ListIndex());
+            TypeCode(*user, first, '1');
+            user->ChoosePopupItem("SMPTEformat", rate);
+            TypeCode(*user, second, '2');
+            user->ChoosePopupItem("operateur", op);
+            EXPECT_EQ(ResultRow(*user), result);
+            EXPECT_EQ(GlobalPrefs::SMPTEpopup, user->Get<fw::PopupMenu>("SMPTEformat").ListIndex());
             if (view) {
                 auto& hours = static_cast<QLabel&>(ViewUser::ShownWidget("Cadenzo", "H3"));
                 EXPECT_LE(QFontMetrics(hours.font()).horizontalAdvance(hours.text()), hours.width());

@@ -45,10 +45,9 @@ public:
         m_thread.join();
     }
 
-    void Begin(unsigned seed, const std::string& action)
+    void Begin(const std::string& action)
     {
         std::lock_guard lock(m_mutex);
-        m_seed = seed;
         m_last.push_back(action);
         if (m_last.size() > 12)
             m_last.pop_front();
@@ -70,7 +69,7 @@ private:
             if (!m_busy || Clock::now() - Clock::time_point(Clock::duration(m_stamp)) < std::chrono::seconds(2))
                 continue;
             std::lock_guard lock(m_mutex);
-            std::fprintf(stderr, "view session with seed %u: no answer for 2 s; its last actions:\n", m_seed);
+            std::fprintf(stderr, "a view session had no answer for 2 s; its last actions:\n");
             for (const std::string& action : m_last)
                 std::fprintf(stderr, "  %s\n", action.c_str());
             std::abort();
@@ -79,7 +78,6 @@ private:
 
     std::mutex m_mutex;
     std::deque<std::string> m_last;
-    unsigned m_seed = 0;
     std::atomic<bool> m_done{false}, m_busy{false};
     std::atomic<Clock::rep> m_stamp{0};
     std::thread m_thread;
@@ -117,7 +115,7 @@ struct Session {
     // One action, named before it runs; a Quit leaves the file whole, then the program starts again.
     void Do(const std::string& what, const std::function<void()>& action, bool restart = true)
     {
-        watchdog.Begin(seed, what);
+        watchdog.Begin("seed " + std::to_string(seed) + ": " + what);
         action();
         QCoreApplication::processEvents();
         if (!user.Running()) {

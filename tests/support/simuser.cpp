@@ -102,7 +102,6 @@ void SimUser::Start()
 void SimUser::Restart()
 {
     ResetRun();
-    m_started = false;
     Start();
 }
 

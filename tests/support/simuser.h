@@ -50,10 +50,7 @@ public:
     class Cadenzo& Window() const;
     fw::Control& Control(const std::string& name) const;
     template <class T>
-    T& Get(const std::string& name) const
-    {
-        return fw::ControlAs<T>(Window(), name);
-    }
+    T& Get(const std::string& name) const { return fw::ControlAs<T>(Window(), name); }
 
     // ---- Input ----
     // A click in the main window: a field takes the focus with the caret at

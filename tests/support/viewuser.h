@@ -7,7 +7,7 @@
 //
 //   ViewUser user;
 //   user.Start();
-//   user.TypeInto("tempo1", "120");     // a click, Home, Shift+End, three key presses
+//   user.TypeInto("tempo1", "120");     // a click, Ctrl+A, three key presses
 //   EXPECT_EQ(user.Text("time1"), "");  // the QLabel's text
 
 #include "simuser.h"
