@@ -30,16 +30,15 @@ TEST(TempoTab, ShowsTheStretchAndTheTransposition)
     for (bool view : {false, true}) {
         for (const Row& r : rows) {
             SCOPED_TRACE(std::string(r.name) + (view ? ", through the view" : ""));
-            std::unique_ptr<SimUser> made = NewUser(view);
-            SimUser& user = *made;
-            user.Start();
-            user.TypeInto("tempo1", r.tempo1);
-            user.TypeInto("tempo2", r.tempo2);
-            EXPECT_EQ(user.Text("time1"), r.time1);
-            EXPECT_EQ(user.Text("transpose1"), r.transpose1);
-            EXPECT_EQ(user.Text("transpose3"), r.transpose3);
-            EXPECT_DOUBLE_EQ(user.Window().tempoglobal, r.global);
-            EXPECT_EQ(user.Window().curseurentry, 1);
+            auto user = NewUser(view);
+            user->Start();
+            user->TypeInto("tempo1", r.tempo1);
+            user->TypeInto("tempo2", r.tempo2);
+            EXPECT_EQ(user->Text("time1"), r.time1);
+            EXPECT_EQ(user->Text("transpose1"), r.transpose1);
+            EXPECT_EQ(user->Text("transpose3"), r.transpose3);
+            EXPECT_DOUBLE_EQ(user->Window().tempoglobal, r.global);
+            EXPECT_EQ(user->Window().curseurentry, 1);
         }
     }
 }

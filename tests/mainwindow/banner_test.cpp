@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 constexpr fw::Color kBlue = 0x0000FF;
@@ -18,13 +20,13 @@ TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOp
     user.Start();
     for (const std::string window : {"Cadenzo", "winabout"}) {
         SCOPED_TRACE(window);
-        if (window == "winabout")
-            user.Click("aproposbut");
         auto colour = [&](const char* caption) { return user.TextColorIn(window, caption); };
-        const char* const pairs[][3] = {{"contactbut", "contactbuttxt", "webbuttxt"},
-                                        {"webbut", "webbuttxt", "contactbuttxt"}};
+        // A picture, its caption and another caption; the About link is the main window's alone.
+        std::vector<std::array<const char*, 3>> links = {{"contactbut", "contactbuttxt", "webbuttxt"},
+                                                         {"webbut", "webbuttxt", "contactbuttxt"}};
+        window == "Cadenzo" ? links.push_back({"aproposbut", "aboutbuttxt", "webbuttxt"}) : user.Click("aproposbut");
         // Down from each picture onto its caption: the colour set last stays.
-        for (const auto& [picture, caption, other] : pairs) {
+        for (const auto& [picture, caption, other] : links) {
             for (const char* control : {picture, caption}) {
                 SCOPED_TRACE(control);
                 user.HoverEnterIn(window, control);
@@ -45,15 +47,10 @@ TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOp
 // About (in the Edit menu) and Close (in the File menu) are enabled by the
 // window in front; Close with the main window in front quits after storing
 // both windows' places.
-TEST(Banner, TheAboutLinkColoursOnlyItsCaptionAndShowsOneAboutWindowInFront)
+TEST(Banner, TheAboutLinkShowsOneAboutWindowInFront)
 {
     SimUser user;
     user.Start();
-    user.HoverEnterIn("Cadenzo", "aproposbut");
-    EXPECT_EQ(user.TextColorIn("Cadenzo", "aboutbuttxt"), kBlue);
-    EXPECT_EQ(user.TextColorIn("Cadenzo", "webbuttxt"), kBlack);
-    user.HoverExitIn("Cadenzo", "aproposbut");
-    EXPECT_EQ(user.TextColorIn("Cadenzo", "aboutbuttxt"), kBlack);
 
     for (auto open : {+[](SimUser& u) { u.Click("aproposbut"); }, +[](SimUser& u) { u.Click("aboutbuttxt"); },
                       +[](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileAbout")); }}) {

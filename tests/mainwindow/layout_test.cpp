@@ -12,15 +12,9 @@
 namespace {
 
 // Each picture is as wide as its resource number, so the canvases can be told apart.
-class NumberedPictures : public fw::ResourceFork {
-public:
-    fw::PicturePtr GetPicture(int id) override
-    {
-        return std::make_shared<const fw::Picture>(fw::Picture{.width = id, .height = 1, .data = {}});
-    }
+struct NumberedPictures : fw::ResourceFork {
+    fw::PicturePtr GetPicture(int id) override { return std::make_shared<const fw::Picture>(fw::Picture{.width = id, .height = 1, .data = {}}); }
 };
-
-std::unique_ptr<fw::ResourceFork> MakeNumberedPictures() { return std::make_unique<NumberedPictures>(); }
 
 TEST(Layout, ShowsOnlyTheChosenPageBesideTheBanner)
 {
@@ -39,8 +33,11 @@ TEST(Layout, ShowsOnlyTheChosenPageBesideTheBanner)
 TEST(Layout, ShowsEachCanvasItsOwnPictureAndEachLabelItsLocalisedText)
 {
     SimUser user;
-    fw::SetResourceForkFactory(&MakeNumberedPictures);
-    fw::SetLocalizedStringSource([](const std::string& key, const std::string&) { return "[" + key + "]"; });
+    fw::SetResourceForkFactory(+[]() -> std::unique_ptr<fw::ResourceFork> { return std::make_unique<NumberedPictures>(); });
+    // NEWTEMPO's translation is empty, and shown so.
+    fw::SetLocalizedStringSource([](const std::string& key, const std::string&) {
+        return key == "Strings.NEWTEMPO" ? std::string() : "[" + key + "]";
+    });
     user.Start();
     const std::map<std::string, int> pictures = {
         {"Canvas1", 168}, {"contactbut", 169}, {"webbut", 170}, {"aproposbut", 171}, {"Canvas4", 172}};
@@ -50,7 +47,7 @@ TEST(Layout, ShowsEachCanvasItsOwnPictureAndEachLabelItsLocalisedText)
         EXPECT_EQ(backdrop->width, number) << name;
     }
     std::map<std::string, std::string> keys = {
-        {"StaticText1", "ORIGINALTEMPO"}, {"StaticText2", "NEWTEMPO"},    {"StaticText6", "SEMITOTRANSPOSE"},
+        {"StaticText1", "ORIGINALTEMPO"}, {"StaticText6", "SEMITOTRANSPOSE"},
         {"StaticText18", "SAMPLERATE"},   {"StaticText19", "NUMBERBEATS"}, {"StaticText21", "LOOPLENGTH"},
         {"StaticText5", "LOOPLENGTHMS"},  {"StaticText7", "DIAPASONHZ"},  {"aboutbuttxt", "ABOUTBUT"},
     };
@@ -58,6 +55,7 @@ TEST(Layout, ShowsEachCanvasItsOwnPictureAndEachLabelItsLocalisedText)
         keys["StaticText3" + std::to_string(tab)] = "HELP" + std::to_string(tab);
     for (const auto& [name, key] : keys)
         EXPECT_EQ(user.Get<fw::StaticText>(name).Text(), "[Strings." + key + "]") << name;
+    EXPECT_EQ(user.Text("StaticText2"), "");
     EXPECT_EQ(user.Get<fw::PushButton>("TapCopy").Caption(), "[Strings.TAPCOPYGLOBAL]");
     fw::SetLocalizedStringSource(nullptr);
 }

@@ -16,58 +16,40 @@ std::pair<int, int> AboutPlace(const SimUser& user)
     return window ? std::pair(window->Left(), window->Top()) : std::pair(-1, -1);
 }
 
-TEST(AboutWindow, FirstShowsAtItsDefaultPlaceAndOkOnlyHidesIt)
-{
-    SimUser user;
-    user.Start();
-    user.Click("aproposbut");
-    fw::Window* about = user.FindWindow(kAbout);
-    EXPECT_EQ(user.FrontWindowName(), kAbout);
-    EXPECT_EQ(AboutPlace(user), std::pair(100, 100));
-
-    // Moved, hidden, shown again: the same window where it was, not reopened
-    // at the stored place.
-    user.MoveWindow(kAbout, 300, 250);
-    user.ClickIn(kAbout, "PushButton1");
-    EXPECT_FALSE(user.WindowShown(kAbout));
-    EXPECT_EQ(user.FrontWindowName(), "Cadenzo");
-    user.Click("aboutbuttxt");
-    EXPECT_EQ(user.FindWindow(kAbout), about);
-    EXPECT_EQ(user.FrontWindowName(), kAbout);
-    EXPECT_EQ(AboutPlace(user), std::pair(300, 250));
-
-    // Return presses "Ok", the default button.
-    user.PressKey("Return");
-    EXPECT_FALSE(user.WindowShown(kAbout));
-    EXPECT_EQ(user.FindWindow(kAbout), about);
-}
-
+// Moved, then left: hidden, the same window shows again where it was; closed,
+// the next one opens at the stored place; quit, it does so in the next run.
 TEST(AboutWindow, TheNextOneOpensWhereItWasLeftThisRunAndTheNext)
 {
-    const struct {
-        const char* name;
-        void (*leave)(SimUser&);
-        bool quits;
-    } cases[] = {
-        {"its close box", [](SimUser& u) { u.CloseWindow(kAbout); }, false},
-        {"File > Close", [](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileClose")); }, false},
-        {"Quit", [](SimUser& u) { u.Quit(); }, true},
+    enum Left { kHidden, kClosed, kQuit };
+    const struct { const char* name; void (*leave)(SimUser&); Left left; } cases[] = {
+        {"Ok", [](SimUser& u) { u.ClickIn(kAbout, "PushButton1"); }, kHidden},
+        {"Return, which presses the default button", [](SimUser& u) { u.PressKey("Return"); }, kHidden},
+        {"its close box", [](SimUser& u) { u.CloseWindow(kAbout); }, kClosed},
+        {"File > Close", [](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileClose")); }, kClosed},
+        {"Quit", [](SimUser& u) { u.Quit(); }, kQuit},
         {"Ok, then the main window's close box", [](SimUser& u) { u.ClickIn(kAbout, "PushButton1"); u.CloseWindow(); },
-         true},
+         kQuit},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SimUser user;
         user.Start();
         user.Click("aproposbut");
+        fw::Window* about = user.FindWindow(kAbout);
+        EXPECT_EQ(user.FrontWindowName(), kAbout);
+        EXPECT_EQ(AboutPlace(user), std::pair(100, 100));
         user.MoveWindow(kAbout, 612, -5);
         c.leave(user);
-        EXPECT_EQ(user.Running(), !c.quits);
-        if (!c.quits) {
-            EXPECT_EQ(user.FindWindow(kAbout), nullptr);
+        EXPECT_EQ(user.Running(), c.left != kQuit);
+        if (c.left != kQuit) {
+            EXPECT_FALSE(user.WindowShown(kAbout));
+            EXPECT_EQ(user.FindWindow(kAbout), c.left == kHidden ? about : nullptr);
             EXPECT_EQ(user.FrontWindowName(), "Cadenzo");
-            user.Click("aproposbut");
+            user.Click("aboutbuttxt");
+            EXPECT_EQ(user.FrontWindowName(), kAbout);
             EXPECT_EQ(AboutPlace(user), std::pair(612, -5));
+            if (c.left == kHidden)
+                continue;
             user.Quit();
         }
         user.Restart();

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <set>
+#include <tuple>
 
 #include <grp.h>
 #include <pwd.h>
@@ -30,8 +31,7 @@ using Values = std::array<std::int32_t, 8>;
 
 // A step that hangs, as opening a FIFO for reading would, ends the test
 // program with a message.
-class TimeLimit {
-public:
+struct TimeLimit {
     explicit TimeLimit(unsigned seconds)
     {
         std::signal(SIGALRM, [](int) {
@@ -95,10 +95,8 @@ void AsOrdinaryUser(const std::function<void()>& scenario)
         GTEST_SKIP() << "running as root, which reads every file, and there is no user nobody to run as";
     const bool failedBefore = testing::Test::HasFailure(); // the child inherits it
     std::fflush(nullptr);
-    pid_t child = ::fork();
-    if (child == 0) {
-        bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
-                       && ::setuid(nobody->pw_uid) == 0;
+    if (::fork() == 0) {
+        bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0;
         ::prctl(PR_SET_DUMPABLE, 1); // the sanitizers read /proc/self
         if (dropped)
             scenario();
@@ -106,25 +104,14 @@ void AsOrdinaryUser(const std::function<void()>& scenario)
         ::_exit(dropped && !testing::Test::HasFailure() ? 0 : 1);
     }
     int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || failedBefore))
-        << "failed as the user nobody (see above)";
+    ::wait(&status);
+    EXPECT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || failedBefore)) << "failed as the user nobody (see above)";
 }
 
 const Values kStored = {50, 60, 100, 100, 0, 48000, 4, 0};
 const Values kMoved = {240, 180, 100, 100, 0, 48000, 4, 0};
 
 void Write(SimUser& user) { user.WritePrefsFileValues({kStored.begin(), kStored.end()}); }
-
-// As a dotfile manager links it: relatively, into a folder of its own.
-void Link(SimUser& user)
-{
-    const fs::path folder = user.PrefsFilePath().parent_path();
-    fs::create_directories(folder / "dotfiles/cadenzo");
-    Write(user);
-    fs::rename(user.PrefsFilePath(), folder / "dotfiles/cadenzo/Cadenzo Prefs");
-    fs::create_symlink("dotfiles/cadenzo/Cadenzo Prefs", user.PrefsFilePath());
-}
 
 // Where the program writes the new file first, before it takes the old one's place.
 fs::path Temporary(const SimUser& user) { return user.PrefsFilePath().string() + ".tmp"; }
@@ -140,7 +127,14 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
         {"a FIFO", [](SimUser& u) { ::mkfifo(u.PrefsFilePath().c_str(), 0600); }, file_type::fifo, false, false},
         {"a link to /dev/zero", [](SimUser& u) { fs::create_symlink("/dev/zero", u.PrefsFilePath()); },
          file_type::symlink, false, false},
-        {"a link into a dotfiles folder, saved through it", Link, file_type::symlink, true, true},
+        {"a link into a dotfiles folder, as a dotfile manager makes it, saved through it",
+         [](SimUser& u) {
+             fs::create_directories(u.PrefsFilePath().parent_path() / "dotfiles");
+             Write(u);
+             fs::rename(u.PrefsFilePath(), u.PrefsFilePath().parent_path() / "dotfiles/Cadenzo Prefs");
+             fs::create_symlink("dotfiles/Cadenzo Prefs", u.PrefsFilePath());
+         },
+         file_type::symlink, true, true},
         {"a file its group may read: replaced, readable as before",
          [](SimUser& u) { Write(u); fs::permissions(u.PrefsFilePath(), perms::owner_read | perms::owner_write | perms::group_read); },
          file_type::regular, true, true},
@@ -157,13 +151,12 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
         const auto scenario = [&c] {
             SimUser user;
             c.make(user);
-            const fs::path item = c.folder ? user.PrefsFilePath().parent_path() : user.PrefsFilePath();
-            std::set<std::string> before = Entries(user.PrefsFilePath().parent_path());
+            const fs::path file = user.PrefsFilePath(), folder = file.parent_path(), item = c.folder ? folder : file;
+            std::set<std::string> before = Entries(folder);
             if (fs::is_regular_file(Temporary(user)))
                 before.erase(Temporary(user).filename().string());
-            const bool file = fs::is_regular_file(user.PrefsFilePath());
-            const fs::perms mode = fs::status(user.PrefsFilePath()).permissions();
-            if (c.removed != fs::perms::none)
+            const auto mode = fs::is_regular_file(file) ? std::optional(fs::status(file).permissions()) : std::nullopt;
+            if (c.removed != perms::none)
                 fs::permissions(item, c.removed, fs::perm_options::remove);
             {
                 TimeLimit limit(10);
@@ -174,56 +167,42 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
                 user.CloseWindow();
                 EXPECT_FALSE(user.Running());
             }
-            if (c.removed != fs::perms::none)
+            if (c.removed != perms::none)
                 fs::permissions(item, c.removed, fs::perm_options::add);
-            EXPECT_EQ(fs::symlink_status(user.PrefsFilePath()).type(), c.type);
-            EXPECT_EQ(Entries(user.PrefsFilePath().parent_path()), before);
-            if (fs::is_regular_file(user.PrefsFilePath())) {
+            EXPECT_EQ(fs::symlink_status(file).type(), c.type);
+            EXPECT_EQ(Entries(folder), before);
+            if (mode) {
                 EXPECT_EQ(user.PrefsFileValues(), c.saved ? kMoved : kStored);
-                if (file) {
-                    EXPECT_EQ(fs::status(user.PrefsFilePath()).permissions(), mode);
-                }
+                EXPECT_EQ(fs::status(file).permissions(), *mode);
             }
         };
-        if (c.removed == fs::perms::none)
-            scenario();
-        else
-            AsOrdinaryUser(scenario);
+        c.removed == fs::perms::none ? scenario() : AsOrdinaryUser(scenario);
     }
 }
 
 TEST(Prefs, TwoInstancesQuittingAtOnceLeaveOneOfTheirFilesWhole)
 {
-    // Each instance has every value its own at each quit; a third program reads the file meanwhile.
+    // Each instance has every value its own at each quit; this process reads the file meanwhile.
     const Values own[] = {{50, 60, 70, 80, 1, 22050, 3, 1}, {240, 180, 110, 120, 2, 96000, 8, 3}};
-    const char* const tabs[] = {"Tempo", "Transpose", "Delay"};
-    constexpr int kQuits = 150;
     SimUser user;
     TimeLimit limit(120);
     std::fflush(nullptr);
-    std::vector<pid_t> instances;
     for (const Values& values : own) {
-        pid_t child = ::fork();
-        if (child == 0) {
-            for (int run = 0; run < kQuits; ++run) {
+        if (::fork() == 0) {
+            using namespace GlobalPrefs;
+            for (int run = 0; run < 150; ++run) {
                 user.Restart();
                 user.Window().Moved(values[0], values[1]);
-                user.ChooseTab(tabs[values[4]]);
-                GlobalPrefs::boxx = values[2];
-                GlobalPrefs::boxy = values[3];
-                GlobalPrefs::freq1 = values[5];
-                GlobalPrefs::beats1 = values[6];
-                GlobalPrefs::SMPTEpopup = values[7];
+                user.ChooseTab(user.Get<fw::TabPanel>("TabPanel1").Tabs()[values[4]]);
+                std::tie(boxx, boxy, freq1, beats1, SMPTEpopup) = std::tuple(values[2], values[3], values[5], values[6], values[7]);
                 user.Quit();
             }
             std::fflush(nullptr);
             ::_exit(testing::Test::HasFailure() ? 1 : 0);
         }
-        instances.push_back(child);
     }
     int reads = 0;
-    int running = 2;
-    while (running > 0) {
+    for (int running = 2, status = 0; running > 0;) {
         // Once saved, the file is always there: a rename replaces it.
         if (fs::exists(user.PrefsFilePath())) {
             ++reads;
@@ -231,13 +210,9 @@ TEST(Prefs, TwoInstancesQuittingAtOnceLeaveOneOfTheirFilesWhole)
             const Values read = user.PrefsFileValues();
             ASSERT_TRUE(read == own[0] || read == own[1]) << "a mix, read " << reads;
         }
-        for (pid_t& instance : instances) {
-            int status = 0;
-            if (instance > 0 && ::waitpid(instance, &status, WNOHANG) == instance) {
-                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an instance failed (see above)";
-                instance = 0;
-                --running;
-            }
+        if (::waitpid(-1, &status, WNOHANG) > 0) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an instance failed (see above)";
+            --running;
         }
     }
     EXPECT_GT(reads, 0);
@@ -246,9 +221,8 @@ TEST(Prefs, TwoInstancesQuittingAtOnceLeaveOneOfTheirFilesWhole)
 
 TEST(Prefs, AConfigFolderThatCannotBeUsedRunsOnTheDefaultsAndARelativeOneIsIgnored)
 {
-    // Each SimUser sets XDG_CONFIG_HOME afresh; HOME is put back at the end.
-    const char* oldHome = std::getenv("HOME");
-    const std::optional<std::string> savedHome = oldHome ? std::optional<std::string>(oldHome) : std::nullopt;
+    // Each SimUser sets XDG_CONFIG_HOME afresh; HOME and the working folder are put back at the end.
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     const fs::path workingFolder = fs::current_path();
     // home: HOME set to the folder "home", or unset; after: in the test's folder, the working folder.
     const struct { const char* name; bool home; const char* config; std::set<std::string> after; } cases[] = {
@@ -274,7 +248,7 @@ TEST(Prefs, AConfigFolderThatCannotBeUsedRunsOnTheDefaultsAndARelativeOneIsIgnor
             EXPECT_EQ(fs::status(folder / "home/.config").permissions(), fs::perms::owner_all);
         }
     }
-    savedHome ? ::setenv("HOME", savedHome->c_str(), 1) : ::unsetenv("HOME");
+    home.empty() ? ::unsetenv("HOME") : ::setenv("HOME", home.c_str(), 1);
 }
 
 } // namespace

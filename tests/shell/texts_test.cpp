@@ -2,7 +2,6 @@
 // gettext catalogue.
 
 #include "localization.h"
-#include "simuser.h"
 #include "uistrings.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +12,9 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
-
-std::optional<std::string> Environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
 
 class Texts : public testing::Test {
 protected:
@@ -35,11 +29,7 @@ protected:
 TEST_F(Texts, WithoutATranslationEachTextIsItsEnglishDefaultAskedByItsKeyOncePerRun)
 {
     // A sample that covers the typos, the blanks before colons and the dots.
-    const struct {
-        std::string (*getter)();
-        const char* key;
-        const char* english;
-    } cases[] = {
+    const struct { std::string (*getter)(); const char *key, *english; } cases[] = {
         {Strings::LOOPLENGTHMS, "Strings.LOOPLENGTHMS", "Loop Length In Ms :"},
         {Strings::ABOUT, "Strings.ABOUT", "About Cadenzo..."},
         {Strings::TAPCOPYGLOBAL, "Strings.TAPCOPYGLOBAL", "Copy to global tempo"},
@@ -66,56 +56,38 @@ TEST_F(Texts, WithoutATranslationEachTextIsItsEnglishDefaultAskedByItsKeyOncePer
     }
 }
 
-TEST_F(Texts, AnEmptyTranslationIsShownEmpty)
+// The catalogue folder, LC_MESSAGES and LANGUAGE (nullopt: unset), which
+// the tests after the German one run on as before.
+using Settings = std::tuple<std::string, std::string, std::optional<std::string>>;
+
+Settings Current()
 {
-    SimUser user;
-    fw::SetLocalizedStringSource([](const std::string& key, const std::string& english) {
-        return key == "Strings.NEWTEMPO" ? std::string() : english;
-    });
-    user.Start();
-    EXPECT_EQ(user.Text("StaticText2"), "");
-    EXPECT_EQ(user.Text("StaticText1"), "Original Tempo (BPM) :");
+    const char* language = std::getenv("LANGUAGE");
+    return {bindtextdomain("cadenzo", nullptr), std::setlocale(LC_MESSAGES, nullptr),
+            language ? std::optional<std::string>(language) : std::nullopt};
 }
-
-// The test catalogue in German for one scope; the locale, LANGUAGE and the
-// catalogue folder the tests after it run on are as they were.
-class German {
-public:
-    German()
-    {
-        fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
-        ::setenv("LANGUAGE", "de", 1);
-        std::setlocale(LC_MESSAGES, "C.UTF-8");
-    }
-    ~German()
-    {
-        bindtextdomain("cadenzo", m_folder.c_str());
-        m_language ? ::setenv("LANGUAGE", m_language->c_str(), 1) : ::unsetenv("LANGUAGE");
-        std::setlocale(LC_MESSAGES, m_locale.c_str());
-    }
-    German(const German&) = delete;
-    German& operator=(const German&) = delete;
-
-private:
-    const std::string m_folder = bindtextdomain("cadenzo", nullptr);
-    const std::optional<std::string> m_language = Environment("LANGUAGE");
-    const std::string m_locale = std::setlocale(LC_MESSAGES, nullptr);
-};
 
 TEST_F(Texts, AGettextCatalogueTranslatesWhatItHoldsAndNothingElse)
 {
-    const std::string folder = bindtextdomain("cadenzo", nullptr);
-    const std::optional<std::string> language = Environment("LANGUAGE");
-    const std::string locale = std::setlocale(LC_MESSAGES, nullptr);
+    const Settings before = Current();
     {
-        German german;
+        struct PutBack {
+            Settings s;
+            ~PutBack()
+            {
+                bindtextdomain("cadenzo", std::get<0>(s).c_str());
+                std::setlocale(LC_MESSAGES, std::get<1>(s).c_str());
+                std::get<2>(s) ? ::setenv("LANGUAGE", std::get<2>(s)->c_str(), 1) : ::unsetenv("LANGUAGE");
+            }
+        } putBack{before};
+        fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
+        ::setenv("LANGUAGE", "de", 1);
+        std::setlocale(LC_MESSAGES, "C.UTF-8");
         EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo (BPM) :");
         EXPECT_EQ(Strings::SELECTALL(), "Alles auswählen");
         EXPECT_EQ(Strings::ORIGINALTEMPO(), "Original Tempo (BPM) :");
     }
-    EXPECT_EQ(bindtextdomain("cadenzo", nullptr), folder);
-    EXPECT_EQ(Environment("LANGUAGE"), language);
-    EXPECT_EQ(std::setlocale(LC_MESSAGES, nullptr), locale);
+    EXPECT_EQ(Current(), before);
 }
 
 } // namespace

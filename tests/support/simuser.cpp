@@ -87,12 +87,8 @@ std::array<std::int32_t, 8> SimUser::PrefsFileValues() const
     std::vector<std::uint8_t> bytes = PrefsFileBytes();
     bytes.resize(32, 0);
     std::array<std::int32_t, 8> values{};
-    for (std::size_t i = 0; i < 8; ++i) {
-        std::uint32_t bits = 0;
-        for (std::size_t b = 0; b < 4; ++b)
-            bits = (bits << 8) | bytes[4 * i + b];
-        values[i] = static_cast<std::int32_t>(bits);
-    }
+    for (std::size_t i = 0; i < 32; ++i)
+        values[i / 4] = static_cast<std::int32_t>(static_cast<std::uint32_t>(values[i / 4]) << 8 | bytes[i]);
     return values;
 }
 
@@ -106,7 +102,6 @@ void SimUser::Start()
 void SimUser::Restart()
 {
     ResetRun();
-    m_started = false;
     Start();
 }
 
@@ -116,21 +111,14 @@ void SimUser::Quit()
         ADD_FAILURE() << "File > Quit is not available";
 }
 
-void SimUser::CloseWindow() { Window().CloseWindow(); }
-
 bool SimUser::Running() const { return m_started && !fw::RuntimeQuitting(); }
 
 class Cadenzo& SimUser::Window() const
 {
-    auto* window = dynamic_cast<class Cadenzo*>(fw::_GetImplicitWindow("Cadenzo"));
-    if (window == nullptr)
-        throw std::runtime_error("the main window is not open");
-    return *window;
+    return fw::Deref(dynamic_cast<class Cadenzo*>(fw::_GetImplicitWindow("Cadenzo")), "the main window is not open");
 }
 
 fw::Control& SimUser::Control(const std::string& name) const { return ControlIn("Cadenzo", name); }
-
-fw::Control& SimUser::Visible(const std::string& name) const { return VisibleIn("Cadenzo", name); }
 
 namespace {
 
@@ -146,24 +134,19 @@ void PressAndRelease(fw::Control& control)
 
 } // namespace
 
-void SimUser::Click(const std::string& name) { PressAndRelease(Visible(name)); }
-
 void SimUser::Type(const std::string& text)
 {
-    for (char c : text)
-        PressKey(std::string(1, c));
+    for (int i = 0; i < fw::Len(text); ++i) {
+        std::size_t from = fw::ByteOffsetOfChar(text, i);
+        PressKey(text.substr(from, fw::ByteOffsetOfChar(text, i + 1) - from));
+    }
 }
 
 void SimUser::TypeInto(const std::string& name, const std::string& text)
 {
     Click(name);
-    auto& field = Get<fw::EditField>(name);
-    field.SetSelStart(0);
-    field.SetSelLength(fw::Len(field.Text()));
-    if (text.empty())
-        PressKey("\b");
-    else
-        Type(text);
+    PressShortcut("Cmd+A");
+    Type(text.empty() ? "\b" : text);
 }
 
 void SimUser::PressKey(const std::string& key)
@@ -176,17 +159,13 @@ void SimUser::PressKey(const std::string& key)
     front->PressKey(key);
 }
 
-namespace {
-
-int IndexOf(const std::vector<std::string>& items, const std::string& item, const std::string& where)
+int SimUser::IndexOf(const std::vector<std::string>& items, const std::string& item, const std::string& where)
 {
     auto found = std::find(items.begin(), items.end(), item);
     if (found == items.end())
         throw std::runtime_error("no " + item + " in " + where);
     return static_cast<int>(found - items.begin());
 }
-
-} // namespace
 
 void SimUser::ChooseTab(const std::string& caption)
 {
@@ -196,7 +175,7 @@ void SimUser::ChooseTab(const std::string& caption)
 
 void SimUser::ChoosePopupItem(const std::string& name, const std::string& item)
 {
-    auto& popup = dynamic_cast<fw::PopupMenu&>(Visible(name));
+    auto& popup = dynamic_cast<fw::PopupMenu&>(VisibleIn("Cadenzo", name));
     popup.SetListIndex(IndexOf(popup.Items(), item, name));
 }
 
@@ -207,16 +186,12 @@ bool SimUser::PressShortcut(const std::string& shortcut) { return fw::ChooseShor
 bool SimUser::MenuItemEnabled(const std::string& itemName)
 {
     fw::UpdateMenuItems();
-    fw::Application* app = fw::_GetAppObject();
-    fw::MenuItem* item = app && app->MenuBar() ? app->MenuBar()->_Lookup(itemName) : nullptr;
-    if (item == nullptr)
-        throw std::runtime_error("no menu item " + itemName);
-    return item->Enabled;
+    return fw::Deref(fw::ItemOf(fw::Deref(fw::_GetAppObject()).MenuBar(), itemName.c_str()), itemName.c_str()).Enabled;
 }
 
 void SimUser::ClickCell(const std::string& listName, int row, int column)
 {
-    dynamic_cast<fw::Listbox&>(Visible(listName)).ClickCell(row, column);
+    dynamic_cast<fw::Listbox&>(VisibleIn("Cadenzo", listName)).ClickCell(row, column);
 }
 
 // The counter wraps, as the real one does after some 400 days.
@@ -257,18 +232,17 @@ std::string SimUser::FrontWindowName() const
 
 fw::Window& SimUser::ShownWindow(const std::string& className) const
 {
-    if (!WindowShown(className))
-        throw std::runtime_error("the user cannot see the window " + className);
-    return *FindWindow(className);
+    if (WindowShown(className))
+        return *FindWindow(className);
+    throw std::runtime_error("the user cannot see the window " + className);
 }
 
 void SimUser::BringToFront(const std::string& className) { fw::detail::BringToFront(ShownWindow(className)); }
 
 void SimUser::MoveWindow(const std::string& className, int left, int top)
 {
-    fw::Window& window = ShownWindow(className);
-    fw::detail::BringToFront(window);
-    window.Moved(left, top);
+    BringToFront(className);
+    ShownWindow(className).Moved(left, top);
 }
 
 void SimUser::CloseWindow(const std::string& className) { ShownWindow(className).CloseWindow(); }
@@ -276,12 +250,9 @@ void SimUser::CloseWindow(const std::string& className) { ShownWindow(className)
 fw::Control& SimUser::ControlIn(const std::string& className, const std::string& name) const
 {
     fw::Window* window = FindWindow(className);
-    if (window == nullptr)
-        throw std::runtime_error("the window " + className + " is not open");
-    fw::Control* control = window->ControlByName(name);
-    if (control == nullptr)
-        throw std::runtime_error("no control named " + name + " in " + className);
-    return *control;
+    if (fw::Control* control = window ? window->ControlByName(name) : nullptr)
+        return *control;
+    throw std::runtime_error("no control named " + name + " in an open " + className);
 }
 
 fw::Control& SimUser::VisibleIn(const std::string& className, const std::string& name) const
@@ -296,19 +267,13 @@ fw::Control& SimUser::VisibleIn(const std::string& className, const std::string&
 void SimUser::ClickIn(const std::string& className, const std::string& name)
 {
     fw::Control& control = VisibleIn(className, name);
-    fw::detail::BringToFront(ShownWindow(className));
+    BringToFront(className);
     PressAndRelease(control);
 }
 
-void SimUser::HoverEnterIn(const std::string& className, const std::string& name)
-{
-    VisibleIn(className, name).MouseEnter();
-}
+void SimUser::HoverEnterIn(const std::string& className, const std::string& name) { VisibleIn(className, name).MouseEnter(); }
 
-void SimUser::HoverExitIn(const std::string& className, const std::string& name)
-{
-    VisibleIn(className, name).MouseExit();
-}
+void SimUser::HoverExitIn(const std::string& className, const std::string& name) { VisibleIn(className, name).MouseExit(); }
 
 fw::Color SimUser::TextColorIn(const std::string& className, const std::string& name) const
 {

@@ -44,32 +44,27 @@ public:
     // Ends this run and starts the program again on the same preferences.
     void Restart();
     // File > Quit.
-    virtual void Quit();
-    // Closes the main window with its close box.
-    virtual void CloseWindow();
+    void Quit();
     bool Running() const;
 
     class Cadenzo& Window() const;
     fw::Control& Control(const std::string& name) const;
     template <class T>
-    T& Get(const std::string& name) const
-    {
-        return fw::ControlAs<T>(Window(), name);
-    }
+    T& Get(const std::string& name) const { return fw::ControlAs<T>(Window(), name); }
 
     // ---- Input ----
-    // A click: a field takes the focus with the caret at its end; a button,
-    // radio button, canvas or label gets its mouse-down (a push button then
-    // its release).
-    virtual void Click(const std::string& name);
+    // A click in the main window: a field takes the focus with the caret at
+    // its end; a button, radio button, canvas or label gets its mouse-down (a
+    // push button then its release).
+    void Click(const std::string& name) { ClickIn("Cadenzo", name); }
     // Keystrokes into whatever has the focus, one character at a time.
-    virtual void Type(const std::string& text);
-    // Clicks the field, selects its whole text and types over it, one key at
-    // a time; an empty text deletes the selection.
-    virtual void TypeInto(const std::string& name, const std::string& text);
-    // A key: " " for the space bar, "\b" for backspace, or a key without
-    // text by its name: "Up", "Down", "Left", "Right", "PageUp", "PageDown",
-    // "Home", "End", "Return".
+    void Type(const std::string& text);
+    // Clicks the field, selects its whole text with Cmd+A and types over it,
+    // one key at a time; an empty text deletes the selection.
+    void TypeInto(const std::string& name, const std::string& text);
+    // A key: one character (" " for the space bar, "\b" for backspace), or a
+    // key without text by its name: "Up", "Down", "Left", "Right", "PageUp",
+    // "PageDown", "Home", "End", "Return".
     virtual void PressKey(const std::string& key);
     virtual void ChooseTab(const std::string& caption);
     virtual void ChoosePopupItem(const std::string& name, const std::string& item);
@@ -93,10 +88,9 @@ public:
     // Drags the window by its title bar to that place.
     void MoveWindow(const std::string& className, int left, int top);
     // Closes the window with its close box.
-    virtual void CloseWindow(const std::string& className);
-    // A control of that window, and what a click or the pointer does
-    // in the main window; a click brings the window to the front.
-    fw::Control& ControlIn(const std::string& className, const std::string& name) const;
+    virtual void CloseWindow(const std::string& className = "Cadenzo");
+    // What a click or the pointer does in a window; a click brings the
+    // window to the front.
     virtual void ClickIn(const std::string& className, const std::string& name);
     void HoverEnterIn(const std::string& className, const std::string& name);
     void HoverExitIn(const std::string& className, const std::string& name);
@@ -110,10 +104,14 @@ public:
     // ---- Reading what the window shows ----
     // The text of a label or field.
     virtual std::string Text(const std::string& name) const;
-    virtual std::string FocusedName() const;
+    std::string FocusedName() const;
+
+protected:
+    // The index of an item in a list a control shows.
+    static int IndexOf(const std::vector<std::string>& items, const std::string& item, const std::string& where);
 
 private:
-    fw::Control& Visible(const std::string& name) const;
+    fw::Control& ControlIn(const std::string& className, const std::string& name) const;
     fw::Window& ShownWindow(const std::string& className) const;
     fw::Control& VisibleIn(const std::string& className, const std::string& name) const;
 

@@ -7,7 +7,7 @@
 //
 //   ViewUser user;
 //   user.Start();
-//   user.TypeInto("tempo1", "120");     // a click, Home, Shift+End, three key presses
+//   user.TypeInto("tempo1", "120");     // a click, Ctrl+A, three key presses
 //   EXPECT_EQ(user.Text("time1"), "");  // the QLabel's text
 
 #include "simuser.h"
@@ -27,10 +27,6 @@ public:
     ~ViewUser() override;
 
     void Start() override;
-    void CloseWindow() override;
-    void Click(const std::string& name) override;
-    void Type(const std::string& text) override;
-    void TypeInto(const std::string& name, const std::string& text) override;
     // Also "Tab", "Escape" and "Delete", which only the view knows by name.
     void PressKey(const std::string& key) override;
     void ChooseTab(const std::string& caption) override;
@@ -40,18 +36,15 @@ public:
     bool ChooseMenuItem(const std::string& itemName) override;
     bool PressShortcut(const std::string& shortcut) override;
     void ClickCell(const std::string& listName, int row, int column) override;
-    void CloseWindow(const std::string& className) override;
+    void CloseWindow(const std::string& className = "Cadenzo") override;
     void ClickIn(const std::string& className, const std::string& name) override;
     // A control on a page that does not show is read from the core.
     std::string Text(const std::string& name) const override;
-    std::string FocusedName() const override;
 
     // The shown top-level window of that class, or nullptr.
     static QMainWindow* TopLevel(const std::string& className);
     // The widget of a control the user can see in that window.
     static QWidget& ShownWidget(const std::string& className, const std::string& name);
-    // What the keyboard reaches: the focus of the active window, or that window.
-    static QWidget* KeyTarget();
 
 private:
     std::unique_ptr<fwqt::Platform> m_platform;

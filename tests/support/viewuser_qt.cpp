@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTabBar>
@@ -20,30 +21,9 @@
 #include <QTableView>
 #include <QTest>
 
-#include <map>
 #include <stdexcept>
 
 namespace {
-
-fw::MenuItem* FindItem(const fw::MenuItem& parent, const std::string& name, const std::string& shortcut)
-{
-    for (const auto& child : parent.Children()) {
-        if ((!name.empty() && child->Name == name) || (!shortcut.empty() && child->KeyboardShortcut == shortcut))
-            return child.get();
-        if (fw::MenuItem* found = FindItem(*child, name, shortcut))
-            return found;
-    }
-    return nullptr;
-}
-
-fw::MenuItem& AppItem(const std::string& name, const std::string& shortcut)
-{
-    fw::Application* app = fw::_GetAppObject();
-    fw::MenuItem* item = app && app->MenuBar() ? FindItem(*app->MenuBar(), name, shortcut) : nullptr;
-    if (item == nullptr)
-        throw std::runtime_error("no menu item " + name + shortcut);
-    return *item;
-}
 
 // A click outside an open pop-up closes it, and the click is spent on that.
 void ClosePopups()
@@ -92,12 +72,16 @@ void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
         g_qtMessages(type, context, text);
 }
 
-void TypeCharacter(QWidget* target, char32_t c)
+// What the keyboard reaches: the focus of the active window, or that window.
+QWidget* KeyTarget()
 {
-    if (c >= 0x20 && c < 0x7F)
-        QTest::keyClick(target, static_cast<char>(c));
-    else
-        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
+    // The user types once the window that just opened is in front.
+    QCoreApplication::processEvents();
+    QWidget* window = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeWindow();
+    if (window == nullptr)
+        window = &fw::Deref(ViewUser::TopLevel("Cadenzo"), "no window to type into");
+    QWidget* focus = window->focusWidget();
+    return focus ? focus : window;
 }
 
 } // namespace
@@ -123,28 +107,19 @@ QMainWindow* ViewUser::TopLevel(const std::string& className)
     return nullptr;
 }
 
-QWidget& ViewUser::ShownWidget(const std::string& className, const std::string& name)
+// The widget of a control of a shown window, when it shows too.
+static QWidget* Shown(const std::string& className, const std::string& name)
 {
-    QMainWindow* window = TopLevel(className);
+    QMainWindow* window = ViewUser::TopLevel(className);
     QWidget* widget = window ? window->findChild<QWidget*>(fwqt::ToQString(name)) : nullptr;
-    if (widget == nullptr || !widget->isVisible())
-        throw std::runtime_error("the user cannot see " + name + " in " + className);
-    return *widget;
+    return widget && widget->isVisible() ? widget : nullptr;
 }
 
-QWidget* ViewUser::KeyTarget()
+QWidget& ViewUser::ShownWidget(const std::string& className, const std::string& name)
 {
-    // The user types once the window that just opened is in front.
-    QCoreApplication::processEvents();
-    QWidget* window = QApplication::activePopupWidget();
-    if (window == nullptr)
-        window = QApplication::activeWindow();
-    if (window == nullptr)
-        window = TopLevel("Cadenzo");
-    if (window == nullptr)
-        throw std::runtime_error("no window to type into");
-    QWidget* focus = window->focusWidget();
-    return focus ? focus : window;
+    if (QWidget* widget = Shown(className, name))
+        return *widget;
+    throw std::runtime_error("the user cannot see " + name + " in " + className);
 }
 
 void ViewUser::Start()
@@ -154,10 +129,6 @@ void ViewUser::Start()
         Activate(*window);
 }
 
-void ViewUser::CloseWindow() { CloseWindow("Cadenzo"); }
-
-void ViewUser::Click(const std::string& name) { ClickIn("Cadenzo", name); }
-
 void ViewUser::ClickIn(const std::string& className, const std::string& name)
 {
     QWidget& widget = ShownWidget(className, name);
@@ -165,61 +136,34 @@ void ViewUser::ClickIn(const std::string& className, const std::string& name)
     ClickAt(widget, widget.rect().center());
 }
 
-void ViewUser::TypeInto(const std::string& name, const std::string& text)
-{
-    Click(name);
-    PressShortcut("Cmd+A");
-    if (text.empty())
-        PressKey("\b");
-    else
-        Type(text);
-}
-
-void ViewUser::Type(const std::string& text)
-{
-    for (char32_t c : fwqt::ToQString(text).toUcs4())
-        TypeCharacter(KeyTarget(), c);
-}
-
+// A key without text is named as Qt names it, without the "Key_".
 void ViewUser::PressKey(const std::string& key)
 {
-    static const std::map<std::string, Qt::Key> named = {
-        {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},         {"Left", Qt::Key_Left},
-        {"Right", Qt::Key_Right},   {"PageUp", Qt::Key_PageUp},     {"PageDown", Qt::Key_PageDown},
-        {"Home", Qt::Key_Home},     {"End", Qt::Key_End},           {"Return", Qt::Key_Return},
-        {"Tab", Qt::Key_Tab},       {"Escape", Qt::Key_Escape},     {"Delete", Qt::Key_Delete},
-        {"\b", Qt::Key_Backspace},
-    };
-    if (auto found = named.find(key); found != named.end()) {
-        QTest::keyClick(KeyTarget(), found->second);
-        return;
-    }
-    QList<uint> characters = fwqt::ToQString(key).toUcs4();
-    if (characters.size() != 1)
+    QString text = fwqt::ToQString(key);
+    bool named = false;
+    if (key == "\b")
+        QTest::keyClick(KeyTarget(), Qt::Key_Backspace);
+    else if (text.size() == 1 && text[0] >= u' ' && text[0] < u'\x7f')
+        QTest::keyClick(KeyTarget(), text[0].toLatin1());
+    else if (text.toUcs4().size() == 1)
+        QTest::sendKeyEvent(QTest::Click, KeyTarget(), Qt::Key_unknown, text, Qt::NoModifier);
+    else if (int code = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + key).c_str(), &named); named)
+        QTest::keyClick(KeyTarget(), static_cast<Qt::Key>(code));
+    else
         throw std::runtime_error("no key named " + key);
-    TypeCharacter(KeyTarget(), characters[0]);
 }
 
 void ViewUser::ChooseTab(const std::string& caption)
 {
-    auto* tabs = qobject_cast<QTabWidget*>(&ShownWidget("Cadenzo", "TabPanel1"));
-    QTabBar* bar = tabs->tabBar();
-    for (int i = 0; i < bar->count(); ++i) {
-        if (bar->tabText(i) == fwqt::Caption(caption)) {
-            Activate(*bar);
-            ClickAt(*bar, bar->tabRect(i).center());
-            return;
-        }
-    }
-    throw std::runtime_error("no " + caption + " in the tabs");
+    QTabBar* bar = qobject_cast<QTabWidget*>(&ShownWidget("Cadenzo", "TabPanel1"))->tabBar();
+    Activate(*bar);
+    ClickAt(*bar, bar->tabRect(IndexOf(Get<fw::TabPanel>("TabPanel1").Tabs(), caption, "the tabs")).center());
 }
 
 void ViewUser::ChoosePopupItem(const std::string& name, const std::string& item)
 {
     auto* combo = qobject_cast<QComboBox*>(&ShownWidget("Cadenzo", name));
-    int index = combo ? combo->findText(fwqt::ToQString(item)) : -1;
-    if (index < 0)
-        throw std::runtime_error("no " + item + " in " + name);
+    int index = IndexOf(Get<fw::PopupMenu>(name).Items(), item, name);
     Activate(*combo);
     ClickAt(*combo, combo->rect().center());
     QAbstractItemView* list = combo->view();
@@ -236,13 +180,11 @@ void ViewUser::ChoosePopupItem(const std::string& name, const std::string& item)
 
 bool ViewUser::ChooseMenuItem(const std::string& itemName)
 {
-    const fw::MenuItem& item = AppItem(itemName, "");
+    const fw::MenuItem& item = fw::Deref(fw::ItemOf(fw::Deref(fw::_GetAppObject()).MenuBar(), itemName.c_str()));
     ClosePopups();
     auto* window = qobject_cast<QMainWindow*>(QApplication::activeWindow());
     if (window == nullptr)
-        window = TopLevel("Cadenzo");
-    if (window == nullptr)
-        throw std::runtime_error("no window with a menu bar");
+        window = &fw::Deref(TopLevel("Cadenzo"), "no window with a menu bar");
     QMenuBar* bar = window->menuBar();
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
@@ -265,7 +207,7 @@ bool ViewUser::ChooseMenuItem(const std::string& itemName)
 
 bool ViewUser::PressShortcut(const std::string& shortcut)
 {
-    bool enabled = MenuItemEnabled(AppItem("", shortcut).Name);
+    bool enabled = MenuItemEnabled(fw::Deref(fw::ShortcutItem(shortcut)).Name);
     bool shift = shortcut.find("Shift+") != std::string::npos;
     auto key = static_cast<Qt::Key>(QChar(shortcut.back()).toUpper().unicode());
     QTest::keyClick(KeyTarget(), key, shift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
@@ -283,31 +225,20 @@ void ViewUser::ClickCell(const std::string& listName, int row, int column)
 
 void ViewUser::CloseWindow(const std::string& className)
 {
-    QMainWindow* window = TopLevel(className);
-    if (window == nullptr)
+    if (QMainWindow* window = TopLevel(className))
+        window->close();
+    else
         throw std::runtime_error("the user cannot see the window " + className);
-    window->close();
 }
 
 std::string ViewUser::Text(const std::string& name) const
 {
-    QMainWindow* window = TopLevel("Cadenzo");
-    QWidget* widget = window ? window->findChild<QWidget*>(fwqt::ToQString(name)) : nullptr;
-    if (widget == nullptr || !widget->isVisible())
+    QWidget* widget = Shown("Cadenzo", name);
+    if (widget == nullptr)
         return SimUser::Text(name);
     if (auto* label = qobject_cast<QLabel*>(widget))
         return fwqt::ToUtf8(label->text());
     if (auto* field = qobject_cast<QLineEdit*>(widget))
         return fwqt::ToUtf8(field->text());
     throw std::runtime_error(name + " shows no text");
-}
-
-std::string ViewUser::FocusedName() const
-{
-    QMainWindow* window = TopLevel("Cadenzo");
-    QWidget* focus = window ? window->focusWidget() : nullptr;
-    // Qt's own parts (the tab bar) are no control of the window.
-    if (focus == nullptr || focus->objectName().startsWith(QLatin1String("qt_")))
-        return {};
-    return fwqt::ToUtf8(focus->objectName());
 }
