@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
