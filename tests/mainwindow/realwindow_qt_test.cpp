@@ -8,13 +8,17 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -66,6 +70,17 @@ TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePict
     EXPECT_EQ(content->palette().color(content->backgroundRole()), QColor(0xEF, 0xEF, 0xEF));
     // On Linux the menu bar stands inside the window, above the content.
     EXPECT_GT(content->y(), 0);
+    // The menus name the shortcuts as this desktop does.
+    QStringList shortcuts;
+    for (QAction* title : window->menuBar()->actions())
+        for (QAction* item : title->menu()->actions())
+            shortcuts += item->shortcut().toString();
+    EXPECT_TRUE(shortcuts.contains("Ctrl+Q") && shortcuts.contains("Ctrl+A")) << shortcuts.join(' ').toStdString();
+    // Seven tabs too wide together for the panel give up padding, not text.
+    QTabBar* bar = window->findChild<QTabBar*>();
+    EXPECT_LE(bar->tabRect(bar->count() - 1).right(), bar->width());
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i))) << "tab " << i;
 
     // From the application's own resources.
     const struct { const char* name; fw::PicturePtr (*picture)(); int width, height; } pictures[] = {
@@ -80,80 +95,85 @@ TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePict
     EXPECT_EQ(QImage(":/cadenzo.png").size(), QSize(128, 128));
 }
 
-// Both store where the window was left, and the next run opens there.
-TEST_F(RealWindow, ControlQAndTheCloseBoxQuitAfterStoringThePlace)
-{
-    user.Start();
-    MainWindow()->move(150, 120);
-    QCoreApplication::processEvents();
-    QTest::keyClick(Widget<QLineEdit>("tempo1"), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(user.Running());
-    EXPECT_EQ(user.PrefsFileBytes().size(), 32u);
-    EXPECT_EQ(user.PrefsFileValues()[0], 150);
-
-    user.Restart();
-    EXPECT_EQ(MainWindow()->pos(), QPoint(150, 120));
-    MainWindow()->move(160, 130);
-    QCoreApplication::processEvents();
-    MainWindow()->close();
-    EXPECT_FALSE(user.Running());
-    EXPECT_EQ(user.PrefsFileValues()[0], 160);
-    EXPECT_EQ(user.PrefsFileValues()[1], 130);
-}
-
-// Text fitting once never ended on a number too long for the smallest type.
-TEST_F(RealWindow, NumbersTooLongForTheirBoxLeaveTheWindowAnsweringAndControlQStillQuits)
-{
-    user.Start();
-    const struct { const char *tab, *field, *text; } rows[] = {
-        {"Tempo", "tempo1", "123456789012"},
-        {"SMPTE", "H1", "3000000"},
-        {"Delay", "note5", nullptr},
-        {"Samples", "loopl", nullptr},
-    };
-    const std::string nines(400, '9');
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.field);
-        user.ChooseTab(row.tab);
-        auto* field = Widget<QLineEdit>(row.field);
-        ASSERT_NE(field, nullptr);
-        QTest::mouseClick(field, Qt::LeftButton);
-        QTest::keyClicks(field, row.text ? row.text : nines.c_str());
-        QTest::keyClick(field, Qt::Key_Tab);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(field->text().toStdString(), user.Text(row.field));
+// Where the main window stands each time it shows or moves while shown, and
+// the paints inside `area`.
+class Watcher : public QObject {
+public:
+    Watcher() { qApp->installEventFilter(this); }
+    ~Watcher() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        QEvent::Type type = event->type();
+        if (widget != nullptr && widget->objectName() == "Cadenzo"
+            && (type == QEvent::Show || (type == QEvent::Move && widget->isVisible())))
+            places.push_back(widget->pos());
+        if (widget != nullptr && type == QEvent::Paint && area != nullptr && (widget == area || area->isAncestorOf(widget)))
+            ++paints;
+        return false;
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(user.Running());
-    EXPECT_EQ(user.PrefsFileBytes().size(), 32u);
-}
+    std::vector<QPoint> places;
+    QWidget* area = nullptr;
+    int paints = 0;
+};
 
-TEST_F(RealWindow, ClickingEachTabPutsTheFocusWhereTheUserTypesNext)
+// Both store where the window was left, and the next run shows it there
+// once, with no jump from the default place.
+TEST_F(RealWindow, ControlQAndTheCloseBoxQuitAfterStoringThePlaceAndTheNextRunShowsItThereOnce)
 {
     user.Start();
-    QMainWindow* window = MainWindow();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    auto* bar = window->findChild<QTabBar*>();
-    ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>("tempo1"));
+    user.ChooseTab("Tap");
+    for (QPoint place : {QPoint(150, 120), QPoint(160, 130)}) {
+        SCOPED_TRACE(place.x() == 150 ? "Ctrl+Q" : "close box");
+        MainWindow()->move(place);
+        QCoreApplication::processEvents();
+        if (place.x() == 150)
+            user.PressShortcut("Cmd+Q");
+        else
+            MainWindow()->close();
+        EXPECT_FALSE(user.Running());
+        EXPECT_EQ(QPoint(user.PrefsFileValues()[0], user.PrefsFileValues()[1]), place);
+        Watcher watcher;
+        user.Restart();
+        EXPECT_FALSE(watcher.places.empty());
+        for (const QPoint& shown : watcher.places)
+            EXPECT_EQ(shown, place);
+    }
+    // Brought to the front again with no field focused (the Tap tab), it repaints nothing.
+    Watcher watcher;
+    watcher.area = MainWindow()->centralWidget();
+    ASSERT_TRUE(user.ChooseMenuItem("FileAbout"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ViewUser::TopLevel("winabout")));
+    MainWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindow()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(watcher.paints, 0);
+}
 
+TEST_F(RealWindow, ClickingEachTabShowsItsPageAndPutsTheFocusWhereTheUserTypesNextWithItsMenu)
+{
+    user.Start();
+    EXPECT_EQ(user.FocusedName(), "tempo1");
     // The Tap tab has no field: the space bar must reach the window.
-    const struct { int index; const char* focus; } tabs[] = {
-        {2, "tempo3"}, {1, "transpose2"}, {4, "loopl"}, {5, "noteshz"}, {6, "H1"}, {3, ""}, {0, "tempo1"},
+    const struct { const char *tab, *focus; } tabs[] = {
+        {"Delay", "tempo3"}, {"Transpose", "transpose2"}, {"Samples", "loopl"}, {"Notes", "noteshz"},
+        {"SMPTE", "H1"},     {"Tap", ""},                 {"Tempo", "tempo1"},
     };
     for (const auto& tab : tabs) {
-        SCOPED_TRACE(tab.index);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab.index).center());
-        EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), tab.index);
+        SCOPED_TRACE(tab.tab);
+        user.ChooseTab(tab.tab);
+        EXPECT_EQ(Widget<QTabWidget>("TabPanel1")->tabText(user.Get<fw::TabPanel>("TabPanel1").Value()), tab.tab);
         EXPECT_EQ(user.FocusedName(), tab.focus);
-        QWidget* focused = QApplication::focusWidget();
-        if (*tab.focus == '\0') {
-            EXPECT_EQ(qobject_cast<QLineEdit*>(focused), nullptr);
-        } else {
-            EXPECT_EQ(focused ? focused->objectName().toStdString() : "", tab.focus);
-        }
+        QWidget* focus = MainWindow()->focusWidget();
+        EXPECT_EQ(focus ? focus->objectName().toStdString() : "", tab.focus) << "Qt's focus";
+        EXPECT_EQ(Widget<QLineEdit>("tempo1")->isVisible(), std::string(tab.tab) == "Tempo");
+        // A field its page hides is left: leaving it tidies it.
+        if (std::string(tab.focus) == "H1")
+            user.Type("07");
+        // The menu, as it opens, offers Select All only for a field.
+        EXPECT_EQ(user.ChooseMenuItem("EditSelectAll"), qobject_cast<QLineEdit*>(focus) != nullptr);
     }
+    EXPECT_EQ(user.Text("H1"), "7");
 }
 
 // A dark desktop scheme (a dark application palette) changes none of the
@@ -168,55 +188,38 @@ TEST_F(RealWindow, UnderADarkDesktopSchemeTextsKeepTheirContrastToTheirBackgroun
     const QPalette scheme = QApplication::palette();
     QApplication::setPalette(dark);
     user.Start();
-    QMainWindow* window = MainWindow();
-    ASSERT_NE(window, nullptr);
-    auto shot = [window] { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); };
-    auto box = [window](QWidget* widget, QRect inside) {
-        return QRect(widget->mapTo(window, inside.topLeft()), inside.size());
+    // A text's contrast as drawn in that box of a widget, in its window.
+    auto contrast = [](QWidget* widget, QRect box) {
+        QImage shot = widget->window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return TextContrast(shot, QRect(widget->mapTo(widget->window(), box.topLeft()), box.size()));
     };
-    auto* bar = window->findChild<QTabBar*>();
-    ASSERT_NE(bar, nullptr);
+    auto* bar = MainWindow()->findChild<QTabBar*>();
     // The caption alone, without the tab's edges.
     QRect caption(QPoint(), bar->fontMetrics().size(0, bar->tabText(1)));
     caption.moveCenter(bar->tabRect(1).center());
     QWidget* label = Widget<QWidget>("StaticText1");
     QWidget* field = Widget<QLineEdit>("tempo1");
-    QTest::keyClicks(field, "120");
-    const struct { const char* name; QRect box; } tempo[] = {
-        {"label", box(label, label->rect())},
-        {"edit field", box(field, field->rect().adjusted(3, 3, -3, -3))},
-        {"tab caption", box(bar, caption)},
-    };
-    QImage tempoShot = shot();
-    for (const auto& row : tempo) {
-        SCOPED_TRACE(row.name);
-        EXPECT_GE(TextContrast(tempoShot, row.box), 4.5);
-    }
+    user.Type("120");
+    EXPECT_GE(contrast(label, label->rect()), 4.5) << "label";
+    EXPECT_GE(contrast(field, field->rect().adjusted(3, 3, -3, -3)), 4.5) << "edit field";
+    EXPECT_GE(contrast(bar, caption), 4.5) << "tab caption";
 
     user.ChooseTab("Notes");
     auto* list = Widget<QTableView>("noteshz");
-    ASSERT_NE(list, nullptr);
-    auto rowBox = [&](int row) {
-        QModelIndex first = list->model()->index(row, 0);
-        QModelIndex last = list->model()->index(row, list->model()->columnCount() - 1);
-        QRect cells = list->visualRect(first).united(list->visualRect(last));
-        return box(list->viewport(), cells);
-    };
-    QImage notesShot = shot();
     for (int row : {66, 67}) {
-        SCOPED_TRACE(row % 2 == 0 ? "Notes even row" : "Notes odd row");
-        EXPECT_GE(TextContrast(notesShot, rowBox(row)), 4.5);
+        QAbstractItemModel& notes = *list->model();
+        QRect cells = list->visualRect(notes.index(row, 0)).united(list->visualRect(notes.index(row, notes.columnCount() - 1)));
+        EXPECT_GE(contrast(list->viewport(), cells), 4.5) << "Notes row " << row;
     }
     // The pop-up's list is a window of its own, drawn as a menu.
     user.ChooseTab("SMPTE");
     auto* popup = Widget<QComboBox>("SMPTEformat");
-    ASSERT_NE(popup, nullptr);
     popup->showPopup();
     QAbstractItemView* items = popup->view();
     QRect item = items->visualRect(items->model()->index(2, 0));
+    EXPECT_GE(contrast(items->viewport(), item), 4.5) << "pop-up list";
     item.moveTopLeft(items->viewport()->mapTo(items->window(), item.topLeft()));
     QImage listShot = items->window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_GE(TextContrast(listShot, item), 4.5) << "pop-up list";
     EXPECT_GT(Luminance(Background(listShot, item)), 0.5) << "pop-up list in the window's colours";
     popup->hidePopup();
     QApplication::setPalette(scheme);

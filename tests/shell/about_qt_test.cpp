@@ -12,23 +12,17 @@
 
 namespace {
 
-class RealAbout : public RealWindow {
-protected:
-    // Opens it as the user does, by the banner's About link.
-    QMainWindow* OpenAbout()
-    {
-        QTest::mouseClick(Widget<QWidget>("aproposbut"), Qt::LeftButton, {}, QPoint(20, 11));
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == "winabout" && widget->isVisible())
-                return qobject_cast<QMainWindow*>(widget);
-        return nullptr;
-    }
-};
+// Opens it as the user does, by the banner's About link.
+QMainWindow* OpenAbout(ViewUser& user)
+{
+    user.Click("aproposbut");
+    return ViewUser::TopLevel("winabout");
+}
 
-TEST_F(RealAbout, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndControlWInTheMainWindowQuits)
+TEST_F(RealWindow, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndControlWInTheMainWindowQuits)
 {
     user.Start();
-    QMainWindow* about = OpenAbout();
+    QMainWindow* about = OpenAbout(user);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About...");
     EXPECT_EQ(about->centralWidget()->size(), QSize(250, 285));
@@ -58,7 +52,7 @@ TEST_F(RealAbout, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndCont
 // A place stored on a larger screen would open a window nobody can reach or
 // move: it opens at its default place instead, and is stored there at quit.
 // A place with any of the title bar (its top 20 pixels) on the screen stands.
-TEST_F(RealAbout, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPlace)
+TEST_F(RealWindow, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPlace)
 {
     ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
     const QPoint mainDefault(10, 44), aboutDefault(100, 100);
@@ -75,7 +69,7 @@ TEST_F(RealAbout, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPlac
         user.Restart();
         ASSERT_NE(MainWindow(), nullptr);
         EXPECT_EQ(MainWindow()->pos(), row.mainOpens);
-        QMainWindow* about = OpenAbout();
+        QMainWindow* about = OpenAbout(user);
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(about->pos(), row.aboutOpens);
         user.Quit();

@@ -4,6 +4,7 @@
 #include "convert.h"
 #include "menu.h"
 #include "platform.h"
+#include "qtplatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -85,12 +86,8 @@ QWidget* KeyTarget()
 
 } // namespace
 
-ViewUser::ViewUser()
+ViewUser::ViewUser() : m_platform(NewPlatform())
 {
-    static int argc = 1;
-    static char name[] = "cadenzo_tests";
-    static char* argv[] = {name, nullptr};
-    m_platform = std::make_unique<fwqt::Platform>(argc, argv);
     g_qtMessages = qInstallMessageHandler(&QuietOffscreen);
 }
 

@@ -2,7 +2,9 @@
 // face and size bounds whatever the text's length.
 
 #include "convert.h"
-#include "view_fixture.h"
+#include "qtplatform.h"
+
+#include <gtest/gtest.h>
 
 #include <QFontMetricsF>
 
@@ -11,6 +13,7 @@ namespace {
 
 TEST(FitTest, EndsWithinItsBoundsForTextsOfAnyLengthAtEverySize)
 {
+    auto platform = NewPlatform();
     const int lengths[] = {1, 2, 7, 12, 31, 40, 400, 2000};
     const int widths[] = {1, 13, 38, 60, 83, 193, 400};
     for (const char* face : {"Geneva", "System"})
