@@ -24,6 +24,7 @@ TEST(TempoTab, ShowsTheStretchAndTheTransposition)
         {"just above the low limit", "20.01", "140", "14.29%", "+33.68 semi", "+34 semi -32 cent", 20.01},
         {"just below the high limit", "249.99", "120", "208.33%", "-12.71 semi", "-13 semi +29 cent", 249.99},
         {"out of range, still carried", "300", "140", "", "", "", 300},
+        {"twelve digits, too long for the field", "123456789012", "140", "", "", "", 123456789012},
         {"empty original", "", "140", "", "", "", 0},
         {"not a number", "abc", "140", "", "", "", 0},
     };
