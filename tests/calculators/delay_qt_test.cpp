@@ -1,7 +1,7 @@
 // The Delay tab in the real window: Qt's key events reach the cells, and
 // every value shows whole in its 45-pixel cell.
 
-#include "realwindow.h"
+#include "viewuser.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -99,7 +99,7 @@ TEST(DelayTab, OneKeystrokeInACellRunsTheCalculatorAtMostTwoDeep)
     for (const ControlRow& row : DelayRows())
         for (const EventBinding& binding : row.events)
             if (std::string(binding.event) == "TextChange")
-                user.Control(row.name)._InstallInstanceEventHandler(
+                user.Get(row.name)._InstallInstanceEventHandler(
                     "TextChange", [&, handler = binding.handler](const fw::EventArgs& args) {
                         ++runs;
                         deepest = std::max(deepest, ++depth);

@@ -2,7 +2,7 @@
 // that a keystroke rebuilds it as one model reset, and that its clicks and
 // keys go to the program, not to Qt.
 
-#include "realwindow.h"
+#include "viewuser.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>

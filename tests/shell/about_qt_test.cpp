@@ -2,7 +2,7 @@
 // the banner's About link.
 
 #include "pictures.h"
-#include "realwindow.h"
+#include "viewuser.h"
 #include "uistrings.h"
 
 #include <QImage>
