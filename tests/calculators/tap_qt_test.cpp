@@ -1,7 +1,7 @@
 // The tap pad in a real window: the press itself is the tap, the space bar
 // held down is one tap, and the copy button copies on its press too.
 
-#include "realwindow.h"
+#include "viewuser.h"
 
 #include <QKeyEvent>
 #include <QLabel>

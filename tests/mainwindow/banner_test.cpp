@@ -20,7 +20,9 @@ TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOp
     user.Start();
     for (const std::string window : {"Cadenzo", "winabout"}) {
         SCOPED_TRACE(window);
-        auto colour = [&](const char* caption) { return user.TextColorIn(window, caption); };
+        auto colour = [&](const char* caption) {
+            return dynamic_cast<fw::StaticText&>(*user.FindWindow(window)->ControlByName(caption)).TextColor();
+        };
         // A picture, its caption and another caption; the About link is the main window's alone.
         std::vector<std::array<const char*, 3>> links = {{"contactbut", "contactbuttxt", "webbuttxt"},
                                                          {"webbut", "webbuttxt", "contactbuttxt"}};
@@ -29,10 +31,10 @@ TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOp
         for (const auto& [picture, caption, other] : links) {
             for (const char* control : {picture, caption}) {
                 SCOPED_TRACE(control);
-                user.HoverEnterIn(window, control);
+                user.Hover(window, control, true);
                 EXPECT_EQ(colour(caption), kBlue);
                 EXPECT_EQ(colour(other), kBlack);
-                user.HoverExitIn(window, control);
+                user.Hover(window, control, false);
                 EXPECT_EQ(colour(caption), kBlack);
             }
         }
@@ -54,7 +56,7 @@ TEST(Banner, TheAboutLinkShowsOneAboutWindowInFront)
 
     for (auto open : {+[](SimUser& u) { u.Click("aproposbut"); }, +[](SimUser& u) { u.Click("aboutbuttxt"); },
                       +[](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileAbout")); }}) {
-        user.BringToFront("Cadenzo");
+        user.MoveWindow("Cadenzo", 10, 44);
         EXPECT_TRUE(user.MenuItemEnabled("FileAbout"));
         EXPECT_TRUE(user.MenuItemEnabled("FileClose"));
         open(user);

@@ -2,7 +2,7 @@
 // sees, clicks and presses reaches the same core the other tests drive.
 
 #include "pictures.h"
-#include "realwindow.h"
+#include "viewuser.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -118,8 +118,6 @@ class Cadenzo& SimUser::Window() const
     return fw::Deref(dynamic_cast<class Cadenzo*>(fw::_GetImplicitWindow("Cadenzo")), "the main window is not open");
 }
 
-fw::Control& SimUser::Control(const std::string& name) const { return ControlIn("Cadenzo", name); }
-
 namespace {
 
 // A push button acts on its release; a press that closes the window leaves
@@ -202,7 +200,7 @@ void SimUser::AdvanceClock(std::int32_t ticks)
 
 std::string SimUser::Text(const std::string& name) const
 {
-    fw::Control& control = Control(name);
+    fw::Control& control = ControlIn("Cadenzo", name);
     if (auto* label = dynamic_cast<fw::StaticText*>(&control))
         return label->Text();
     if (auto* field = dynamic_cast<fw::EditField*>(&control))
@@ -218,12 +216,6 @@ std::string SimUser::FocusedName() const
 
 fw::Window* SimUser::FindWindow(const std::string& className) const { return fw::_GetImplicitWindow(className); }
 
-bool SimUser::WindowShown(const std::string& className) const
-{
-    fw::Window* window = FindWindow(className);
-    return window != nullptr && window->Visible();
-}
-
 std::string SimUser::FrontWindowName() const
 {
     fw::Window* front = fw::FrontWindow();
@@ -232,16 +224,14 @@ std::string SimUser::FrontWindowName() const
 
 fw::Window& SimUser::ShownWindow(const std::string& className) const
 {
-    if (WindowShown(className))
-        return *FindWindow(className);
+    if (fw::Window* window = FindWindow(className); window != nullptr && window->Visible())
+        return *window;
     throw std::runtime_error("the user cannot see the window " + className);
 }
 
-void SimUser::BringToFront(const std::string& className) { fw::detail::BringToFront(ShownWindow(className)); }
-
 void SimUser::MoveWindow(const std::string& className, int left, int top)
 {
-    BringToFront(className);
+    fw::detail::BringToFront(ShownWindow(className));
     ShownWindow(className).Moved(left, top);
 }
 
@@ -267,15 +257,11 @@ fw::Control& SimUser::VisibleIn(const std::string& className, const std::string&
 void SimUser::ClickIn(const std::string& className, const std::string& name)
 {
     fw::Control& control = VisibleIn(className, name);
-    BringToFront(className);
+    fw::detail::BringToFront(ShownWindow(className));
     PressAndRelease(control);
 }
 
-void SimUser::HoverEnterIn(const std::string& className, const std::string& name) { VisibleIn(className, name).MouseEnter(); }
-
-void SimUser::HoverExitIn(const std::string& className, const std::string& name) { VisibleIn(className, name).MouseExit(); }
-
-fw::Color SimUser::TextColorIn(const std::string& className, const std::string& name) const
+void SimUser::Hover(const std::string& className, const std::string& name, bool over)
 {
-    return dynamic_cast<fw::StaticText&>(ControlIn(className, name)).TextColor();
+    over ? VisibleIn(className, name).MouseEnter() : VisibleIn(className, name).MouseExit();
 }

@@ -48,8 +48,7 @@ public:
     bool Running() const;
 
     class Cadenzo& Window() const;
-    fw::Control& Control(const std::string& name) const;
-    template <class T>
+    template <class T = fw::Control>
     T& Get(const std::string& name) const { return fw::ControlAs<T>(Window(), name); }
 
     // ---- Input ----
@@ -79,23 +78,17 @@ public:
     // The open window of that class, or nullptr. Look it up anew each time:
     // a closed window is gone.
     fw::Window* FindWindow(const std::string& className) const;
-    // Open and not hidden.
-    bool WindowShown(const std::string& className) const;
     // The class of the window in front, or "" when none shows.
     std::string FrontWindowName() const;
-    // A click on the window's title bar: it comes to the front.
-    void BringToFront(const std::string& className);
-    // Drags the window by its title bar to that place.
+    // Drags the window by its title bar to that place; it comes to the front.
     void MoveWindow(const std::string& className, int left, int top);
     // Closes the window with its close box.
     virtual void CloseWindow(const std::string& className = "Cadenzo");
     // What a click or the pointer does in a window; a click brings the
     // window to the front.
     virtual void ClickIn(const std::string& className, const std::string& name);
-    void HoverEnterIn(const std::string& className, const std::string& name);
-    void HoverExitIn(const std::string& className, const std::string& name);
-    // A label's colour, &hRRGGBB.
-    fw::Color TextColorIn(const std::string& className, const std::string& name) const;
+    // The pointer comes over the control, or leaves it.
+    void Hover(const std::string& className, const std::string& name, bool over);
 
     // ---- The clock and the outside world ----
     void AdvanceClock(std::int32_t ticks);

@@ -12,14 +12,20 @@
 
 #include "simuser.h"
 
-#include <memory>
+#include <gtest/gtest.h>
 
-class QMainWindow;
-class QWidget;
+#include <QMainWindow>
+
+#include <memory>
 
 namespace fwqt {
 class Platform;
 }
+
+// The Qt platform of the test programs, on the offscreen platform. Its owner
+// shuts the runtime down before dropping it: the windows go before the
+// toolkit that shows them.
+std::unique_ptr<fwqt::Platform> NewPlatform();
 
 class ViewUser : public SimUser {
 public:
@@ -55,3 +61,18 @@ inline std::unique_ptr<SimUser> NewUser(bool throughView)
 {
     return throughView ? std::make_unique<ViewUser>() : std::make_unique<SimUser>();
 }
+
+// The program in real Qt windows, for the checks the simulated user's verbs
+// do not make: the test reads and drives the widgets themselves.
+class RealWindow : public testing::Test {
+protected:
+    static QMainWindow* MainWindow() { return ViewUser::TopLevel("Cadenzo"); }
+
+    template <class W>
+    static W* Widget(const char* name)
+    {
+        return MainWindow() ? MainWindow()->findChild<W*>(name) : nullptr;
+    }
+
+    ViewUser user;
+};

@@ -4,7 +4,6 @@
 #include "convert.h"
 #include "menu.h"
 #include "platform.h"
-#include "qtplatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -85,6 +84,14 @@ QWidget* KeyTarget()
 }
 
 } // namespace
+
+std::unique_ptr<fwqt::Platform> NewPlatform()
+{
+    static int argc = 1;
+    static char name[] = "cadenzo_tests";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<fwqt::Platform>(argc, argv);
+}
 
 ViewUser::ViewUser() : m_platform(NewPlatform())
 {

@@ -2,9 +2,8 @@
 // face and size bounds whatever the text's length.
 
 #include "convert.h"
-#include "qtplatform.h"
-
-#include <gtest/gtest.h>
+#include "platform.h"
+#include "viewuser.h"
 
 #include <QFontMetricsF>
 

@@ -4,16 +4,13 @@
 // widget; a handler may close its window or throw.
 
 #include "application.h"
-#include "qtplatform.h"
+#include "platform.h"
 #include "viewuser.h"
 #include "window.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
