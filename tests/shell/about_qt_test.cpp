@@ -79,17 +79,11 @@ TEST(AboutWindow, OneOpensInFrontAndTheNextOneOpensWhereItWasLeftThisRunAndTheNe
     }
 }
 
-// Opens it as the user does, by the banner's About link.
-QMainWindow* OpenAbout(ViewUser& user)
-{
-    user.Click("aproposbut");
-    return ViewUser::TopLevel("winabout");
-}
-
 TEST_F(RealWindow, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndControlWInTheMainWindowQuits)
 {
     user.Start();
-    QMainWindow* about = OpenAbout(user);
+    user.Click("aproposbut");
+    QMainWindow* about = ViewUser::TopLevel(kAbout);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About...");
     EXPECT_EQ(about->centralWidget()->size(), QSize(250, 285));
@@ -136,7 +130,8 @@ TEST_F(RealWindow, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPla
         user.Restart();
         ASSERT_NE(MainWindow(), nullptr);
         EXPECT_EQ(MainWindow()->pos(), row.mainOpens);
-        QMainWindow* about = OpenAbout(user);
+        user.Click("aproposbut");
+    QMainWindow* about = ViewUser::TopLevel(kAbout);
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(about->pos(), row.aboutOpens);
         user.Quit();
