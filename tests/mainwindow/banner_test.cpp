@@ -1,5 +1,4 @@
-// The links of both windows and the main window's About and Close menu
-// items, used as a person does: pointer over the links, clicks, menus.
+// The links of both windows, used as a person does: pointer over them, clicks.
 
 #include "application.h"
 #include "links.h"
@@ -44,35 +43,6 @@ TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOp
     const std::string c = ContactURL(), w = WebsiteURL();
     EXPECT_EQ(user.OpenedLinks(), (std::vector<std::string>{c, c, w, w, c, c, w, w}));
     EXPECT_EQ(fw::Windows().size(), 2u);
-}
-
-// About (in the Edit menu) and Close (in the File menu) are enabled by the
-// window in front; Close with the main window in front quits after storing
-// both windows' places.
-TEST(Banner, TheAboutLinkShowsOneAboutWindowInFront)
-{
-    SimUser user;
-    user.Start();
-
-    for (auto open : {+[](SimUser& u) { u.Click("aproposbut"); }, +[](SimUser& u) { u.Click("aboutbuttxt"); },
-                      +[](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileAbout")); }}) {
-        user.MoveWindow("Cadenzo", 10, 44);
-        EXPECT_TRUE(user.MenuItemEnabled("FileAbout"));
-        EXPECT_TRUE(user.MenuItemEnabled("FileClose"));
-        open(user);
-        EXPECT_EQ(user.FrontWindowName(), "winabout");
-        EXPECT_EQ(fw::Windows().size(), 2u);
-        EXPECT_FALSE(user.MenuItemEnabled("FileAbout"));
-        EXPECT_TRUE(user.MenuItemEnabled("FileClose"));
-    }
-    EXPECT_TRUE(user.OpenedLinks().empty());
-
-    user.MoveWindow("winabout", 50, 60);
-    user.MoveWindow("Cadenzo", 230, 140);
-    EXPECT_TRUE(user.PressShortcut("Cmd+W"));
-    EXPECT_FALSE(user.Running());
-    const auto values = user.PrefsFileValues();
-    EXPECT_EQ((std::vector<int>{values[0], values[1], values[2], values[3]}), (std::vector<int>{230, 140, 50, 60}));
 }
 
 } // namespace

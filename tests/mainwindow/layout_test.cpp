@@ -11,11 +11,6 @@
 
 namespace {
 
-// Each picture is as wide as its resource number, so the canvases can be told apart.
-struct NumberedPictures : fw::ResourceFork {
-    fw::PicturePtr GetPicture(int id) override { return std::make_shared<const fw::Picture>(fw::Picture{.width = id, .height = 1, .data = {}}); }
-};
-
 TEST(Layout, ShowsOnlyTheChosenPageBesideTheBanner)
 {
     SimUser user;
@@ -33,7 +28,6 @@ TEST(Layout, ShowsOnlyTheChosenPageBesideTheBanner)
 TEST(Layout, ShowsEachCanvasItsOwnPictureAndEachLabelItsLocalisedText)
 {
     SimUser user;
-    fw::SetResourceForkFactory(+[]() -> std::unique_ptr<fw::ResourceFork> { return std::make_unique<NumberedPictures>(); });
     // NEWTEMPO's translation is empty, and shown so.
     fw::SetLocalizedStringSource([](const std::string& key, const std::string&) {
         return key == "Strings.NEWTEMPO" ? std::string() : "[" + key + "]";
@@ -41,7 +35,7 @@ TEST(Layout, ShowsEachCanvasItsOwnPictureAndEachLabelItsLocalisedText)
     user.Start();
     const std::map<std::string, int> pictures = {
         {"Canvas1", 168}, {"contactbut", 169}, {"webbut", 170}, {"aproposbut", 171}, {"Canvas4", 172}};
-    for (const auto& [name, number] : pictures) {
+    for (const auto& [name, number] : pictures) { // the simulated user's pictures are as wide as their numbers
         const fw::PicturePtr& backdrop = user.Get<fw::Canvas>(name).Backdrop();
         ASSERT_NE(backdrop, nullptr) << name;
         EXPECT_EQ(backdrop->width, number) << name;

@@ -46,18 +46,6 @@ QColor Background(const QImage& shot, const QRect& box)
         std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first);
 }
 
-// The contrast of a text as drawn in that box: the pixel that differs most
-// from the background is its ink.
-double TextContrast(const QImage& shot, const QRect& box)
-{
-    QColor background = Background(shot, box);
-    double most = 1;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            most = std::max(most, Contrast(background, QColor::fromRgb(shot.pixel(x, y))));
-    return most;
-}
-
 TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithThePictures)
 {
     user.Start();
@@ -180,18 +168,21 @@ TEST_F(RealWindow, ClickingEachTabShowsItsPageAndPutsTheFocusWhereTheUserTypesNe
 // design's colours: every text stays readable on what is drawn behind it.
 TEST_F(RealWindow, UnderADarkDesktopSchemeTextsKeepTheirContrastToTheirBackground)
 {
-    QPalette dark(QColor(0xE0, 0xE0, 0xE0), QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
     const QPalette scheme = QApplication::palette();
-    QApplication::setPalette(dark);
+    // White texts on dark grounds, from a light button and a dark window colour.
+    QApplication::setPalette(QPalette(QColor(0xE0, 0xE0, 0xE0), QColor(0x35, 0x35, 0x35)));
     user.Start();
-    // A text's contrast as drawn in that box of a widget, in its window.
+    // A text's contrast as drawn in that box of a widget: the pixel that
+    // differs most from the background is its ink.
     auto contrast = [](QWidget* widget, QRect box) {
         QImage shot = widget->window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        return TextContrast(shot, QRect(widget->mapTo(widget->window(), box.topLeft()), box.size()));
+        box.moveTopLeft(widget->mapTo(widget->window(), box.topLeft()));
+        QColor background = Background(shot, box);
+        double most = 1;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                most = std::max(most, Contrast(background, QColor::fromRgb(shot.pixel(x, y))));
+        return most;
     };
     auto* bar = MainWindow()->findChild<QTabBar*>();
     // The caption alone, without the tab's edges.

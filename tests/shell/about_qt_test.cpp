@@ -3,6 +3,7 @@
 // and the next; in a real window, what it shows and where a stored place
 // that would hide it opens it instead.
 
+#include "application.h"
 #include "pictures.h"
 #include "uistrings.h"
 #include "viewuser.h"
@@ -22,28 +23,41 @@ std::pair<int, int> AboutPlace(const SimUser& user)
     return window ? std::pair(window->Left(), window->Top()) : std::pair(-1, -1);
 }
 
-// Moved, then left: hidden, the same window shows again where it was; closed,
-// the next one opens at the stored place; quit, it does so in the next run.
-TEST(AboutWindow, TheNextOneOpensWhereItWasLeftThisRunAndTheNext)
+// Opened by the link, its caption or File > About: one window, in front, and
+// File > About disabled while it is. Moved, then left: hidden, the same window
+// shows again where it was; closed, the next one opens at the stored place;
+// quit, it does so in the next run.
+TEST(AboutWindow, OneOpensInFrontAndTheNextOneOpensWhereItWasLeftThisRunAndTheNext)
 {
     enum Left { kHidden, kClosed, kQuit };
-    const struct { const char* name; void (*leave)(SimUser&); Left left; } cases[] = {
-        {"Ok", [](SimUser& u) { u.ClickIn(kAbout, "PushButton1"); }, kHidden},
-        {"Return, which presses the default button", [](SimUser& u) { u.PressKey("Return"); }, kHidden},
-        {"its close box", [](SimUser& u) { u.CloseWindow(kAbout); }, kClosed},
-        {"File > Close", [](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileClose")); }, kClosed},
-        {"Quit", [](SimUser& u) { u.Quit(); }, kQuit},
-        {"Ok, then the main window's close box", [](SimUser& u) { u.ClickIn(kAbout, "PushButton1"); u.CloseWindow(); },
+    void (*link)(SimUser&) = [](SimUser& u) { u.Click("aproposbut"); };
+    void (*caption)(SimUser&) = [](SimUser& u) { u.Click("aboutbuttxt"); };
+    void (*menu)(SimUser&) = [](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileAbout")); };
+    const struct { const char* name; void (*open)(SimUser&); void (*leave)(SimUser&); Left left; } cases[] = {
+        {"Ok", link, [](SimUser& u) { u.ClickIn(kAbout, "PushButton1"); }, kHidden},
+        {"Return, which presses the default button", caption, [](SimUser& u) { u.PressKey("Return"); }, kHidden},
+        {"its close box", menu, [](SimUser& u) { u.CloseWindow(kAbout); }, kClosed},
+        {"File > Close", link, [](SimUser& u) { EXPECT_TRUE(u.ChooseMenuItem("FileClose")); }, kClosed},
+        {"Quit", caption, [](SimUser& u) { u.Quit(); }, kQuit},
+        {"Ok, then the main window's close box", menu, [](SimUser& u) { u.ClickIn(kAbout, "PushButton1"); u.CloseWindow(); },
+         kQuit},
+        {"Cmd+W in the main window", link, [](SimUser& u) { u.MoveWindow("Cadenzo", 230, 140); EXPECT_TRUE(u.PressShortcut("Cmd+W")); },
          kQuit},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SimUser user;
         user.Start();
-        user.Click("aproposbut");
+        EXPECT_TRUE(user.MenuItemEnabled("FileAbout"));
+        c.open(user);
         fw::Window* about = user.FindWindow(kAbout);
-        EXPECT_EQ(user.FrontWindowName(), kAbout);
         EXPECT_EQ(AboutPlace(user), std::pair(100, 100));
+        // Behind the main window, it comes to the front again, not a second one.
+        user.MoveWindow("Cadenzo", 10, 44);
+        c.open(user);
+        EXPECT_EQ(fw::Windows().size(), 2u);
+        EXPECT_EQ(user.FrontWindowName(), kAbout);
+        EXPECT_FALSE(user.MenuItemEnabled("FileAbout"));
         user.MoveWindow(kAbout, 612, -5);
         c.leave(user);
         EXPECT_EQ(user.Running(), c.left != kQuit);
@@ -51,30 +65,25 @@ TEST(AboutWindow, TheNextOneOpensWhereItWasLeftThisRunAndTheNext)
             EXPECT_EQ(user.FindWindow(kAbout), c.left == kHidden ? about : nullptr);
             EXPECT_FALSE(user.FindWindow(kAbout) && user.FindWindow(kAbout)->Visible());
             EXPECT_EQ(user.FrontWindowName(), "Cadenzo");
-            user.Click("aboutbuttxt");
+            c.open(user);
             EXPECT_EQ(user.FrontWindowName(), kAbout);
             EXPECT_EQ(AboutPlace(user), std::pair(612, -5));
             if (c.left == kHidden)
                 continue;
             user.Quit();
         }
+        EXPECT_TRUE(user.OpenedLinks().empty());
         user.Restart();
         user.Click("aproposbut");
         EXPECT_EQ(AboutPlace(user), std::pair(612, -5));
     }
 }
 
-// Opens it as the user does, by the banner's About link.
-QMainWindow* OpenAbout(ViewUser& user)
-{
-    user.Click("aproposbut");
-    return ViewUser::TopLevel("winabout");
-}
-
 TEST_F(RealWindow, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndControlWInTheMainWindowQuits)
 {
     user.Start();
-    QMainWindow* about = OpenAbout(user);
+    user.Click("aproposbut");
+    QMainWindow* about = ViewUser::TopLevel(kAbout);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About...");
     EXPECT_EQ(about->centralWidget()->size(), QSize(250, 285));
@@ -121,7 +130,8 @@ TEST_F(RealWindow, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPla
         user.Restart();
         ASSERT_NE(MainWindow(), nullptr);
         EXPECT_EQ(MainWindow()->pos(), row.mainOpens);
-        QMainWindow* about = OpenAbout(user);
+        user.Click("aproposbut");
+    QMainWindow* about = ViewUser::TopLevel(kAbout);
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(about->pos(), row.aboutOpens);
         user.Quit();

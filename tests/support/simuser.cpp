@@ -20,26 +20,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Pictures of the right sizes without a toolkit: the layout only keeps them.
-class FakeResources : public fw::ResourceFork {
-public:
-    fw::PicturePtr GetPicture(int id) override
-    {
-        if (id < 168 || id > 172)
-            return nullptr;
-        auto picture = std::make_shared<fw::Picture>();
-        picture->width = id == 168 ? 400 : id == 172 ? 193 : 41;
-        picture->height = id == 168 ? 158 : id == 172 ? 105 : 22;
-        return picture;
-    }
-};
-
-std::unique_ptr<fw::ResourceFork> MakeFakeResources() { return std::make_unique<FakeResources>(); }
-
-} // namespace
-
 SimUser::SimUser()
 {
     ResetRun();
@@ -50,7 +30,11 @@ SimUser::SimUser()
     ::setenv("XDG_CONFIG_HOME", m_configHome.c_str(), 1);
     fw::SetTickSource([this] { return m_ticks; });
     fw::SetURLHandler([this](const std::string& url) { m_links.push_back(url); });
-    fw::SetResourceForkFactory(&MakeFakeResources);
+    // Each picture is as wide as its number, so the canvases can be told apart.
+    struct NumberedPictures : fw::ResourceFork {
+        fw::PicturePtr GetPicture(int id) override { return std::make_shared<const fw::Picture>(fw::Picture{.width = id, .height = 1, .data = {}}); }
+    };
+    fw::SetResourceForkFactory(+[]() -> std::unique_ptr<fw::ResourceFork> { return std::make_unique<NumberedPictures>(); });
     fw::SetLocalizedStringSource(nullptr);
 }
 
@@ -117,20 +101,6 @@ class Cadenzo& SimUser::Window() const
 {
     return fw::Deref(dynamic_cast<class Cadenzo*>(fw::_GetImplicitWindow("Cadenzo")), "the main window is not open");
 }
-
-namespace {
-
-// A push button acts on its release; a press that closes the window leaves
-// nothing to release.
-void PressAndRelease(fw::Control& control)
-{
-    std::shared_ptr<fw::Window> hold = control.Owner()->Hold();
-    control.MouseDown(1, 1);
-    if (auto* button = dynamic_cast<fw::PushButton*>(&control); button && !control.Owner()->IsClosed())
-        button->MouseUp(1, 1);
-}
-
-} // namespace
 
 void SimUser::Type(const std::string& text)
 {
@@ -258,7 +228,12 @@ void SimUser::ClickIn(const std::string& className, const std::string& name)
 {
     fw::Control& control = VisibleIn(className, name);
     fw::detail::BringToFront(ShownWindow(className));
-    PressAndRelease(control);
+    // A push button acts on its release; a press that closes the window
+    // leaves nothing to release.
+    std::shared_ptr<fw::Window> hold = control.Owner()->Hold();
+    control.MouseDown(1, 1);
+    if (auto* button = dynamic_cast<fw::PushButton*>(&control); button && !control.Owner()->IsClosed())
+        button->MouseUp(1, 1);
 }
 
 void SimUser::Hover(const std::string& className, const std::string& name, bool over)
