@@ -8,82 +8,61 @@
 
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
-void ExpectFocusedAndSelected(SimUser& user, const std::string& name)
+TEST(TabSwitching, TheTempoIsCarriedFromTabToTabAndTheSpaceBarTapsOnTheTapTabAlone)
 {
-    EXPECT_EQ(user.FocusedName(), name);
-    const auto& field = user.Get<fw::EditField>(name);
-    EXPECT_EQ(field.SelStart(), 0) << name;
-    EXPECT_EQ(field.SelLength(), static_cast<int>(field.Text().size())) << name;
-}
-
-TEST(TabSwitching, TheTempoTypedOnOneTabIsReadyOnTheNextAndNoTempoEmptiesTempoAndDelay)
-{
+    // A tab chosen, a field typed over, three presses of the space bar `spaces` ticks apart; then the
+    // texts shown, and the field that has the focus with its whole text selected, ready to type over.
+    struct Step { const char *tab = "", *into = ""; std::string typed = ""; int spaces = 0;
+                  std::vector<std::pair<const char*, std::string>> shown = {}; const char* focus = nullptr; };
+    const Step steps[] = {
+        {.into = "tempo1", .typed = "120"},
+        {.into = "tempo2", .typed = "140"},
+        {.tab = "Delay", .shown = {{"tempo3", "120"}, {"note1", "2000.00"}, {"note18", "41.67"}}, .focus = "tempo3"},
+        {.tab = "Samples", .shown = {{"tempo5", "120"}, {"loopl", "88200"}, {"loopms", "2000"}}, .focus = "loopl"},
+        // A tempo worked out from a cell goes back to the Tempo tab and its results.
+        {.tab = "Delay", .into = "note7", .typed = "333"},
+        {.tab = "Tempo", .shown = {{"tempo1", "180.18"}, {"time1", "128.70%"}}, .focus = "tempo1"},
+        // tempo3 already holds "180.18": the tab's own run still rewrites the cell typed into.
+        {.tab = "Delay", .shown = {{"tempo3", "180.18"}, {"note7", "333.00"}}},
+        // No tempo carried: Tempo and Delay empty their field, Samples keeps its own.
+        {.tab = "Samples", .into = "tempo5", .typed = "100"},
+        {.tab = "Tempo", .into = "tempo1", .typed = ""},
+        {.tab = "Delay", .shown = {{"tempo3", ""}, {"note1", ""}}},
+        {.tab = "Samples", .shown = {{"tempo5", "100"}}},
+        {.tab = "Tempo", .shown = {{"tempo1", ""}, {"time1", ""}}},
+        // A tempo too large for a Double is carried as the "INF" it shows.
+        {.into = "tempo1", .typed = std::string(400, '9')},
+        {.tab = "Delay", .shown = {{"tempo3", "INF"}, {"note1", ""}, {"note18", ""}}},
+        {.tab = "Tempo", .shown = {{"tempo1", "INF"}}},
+        // Half a second apart on the Tap tab shows 120; a third of a second apart elsewhere changes nothing.
+        {.tab = "Tap", .spaces = 30},
+        {.tab = "Notes", .spaces = 20, .shown = {{"tempo4", "120 "}}},
+    };
     SimUser user;
     user.Start();
-    user.TypeInto("tempo1", "120");
-    user.TypeInto("tempo2", "140");
-
-    user.ChooseTab("Delay");
-    EXPECT_EQ(user.Text("tempo3"), "120");
-    ExpectFocusedAndSelected(user, "tempo3");
-    EXPECT_EQ(user.Text("note1") + " " + user.Text("note18"), "2000.00 41.67");
-
-    user.ChooseTab("Samples");
-    EXPECT_EQ(user.Text("tempo5"), "120");
-    EXPECT_EQ(user.Text("loopl") + " " + user.Text("loopms"), "88200 2000");
-    ExpectFocusedAndSelected(user, "loopl");
-
-    // A tempo worked out from a cell goes back to the Tempo tab and its results.
-    user.ChooseTab("Delay");
-    user.TypeInto("note7", "333");
-    user.ChooseTab("Tempo");
-    EXPECT_EQ(user.Text("tempo1"), "180.18");
-    ExpectFocusedAndSelected(user, "tempo1");
-    EXPECT_EQ(user.Text("time1"), "128.70%");
-
-    // tempo3 already holds "180.18": the tab's own run still rewrites the cell typed into.
-    user.ChooseTab("Delay");
-    EXPECT_EQ(user.Text("tempo3"), "180.18");
-    EXPECT_EQ(user.Text("note7"), "333.00");
-
-    // No tempo carried: Tempo and Delay empty their field, Samples keeps its own.
-    user.ChooseTab("Samples");
-    user.TypeInto("tempo5", "100");
-    user.ChooseTab("Tempo");
-    user.TypeInto("tempo1", "");
-    user.ChooseTab("Delay");
-    EXPECT_EQ(user.Text("tempo3") + user.Text("note1"), "");
-    user.ChooseTab("Samples");
-    EXPECT_EQ(user.Text("tempo5"), "100");
-    user.ChooseTab("Tempo");
-    EXPECT_EQ(user.Text("tempo1") + user.Text("time1"), "");
-
-    // A tempo too large for a Double is carried as the "INF" it shows.
-    user.TypeInto("tempo1", std::string(400, '9'));
-    user.ChooseTab("Delay");
-    EXPECT_EQ(user.Text("tempo3") + user.Text("note1") + user.Text("note18"), "INF");
-    user.ChooseTab("Tempo");
-    EXPECT_EQ(user.Text("tempo1"), "INF");
-}
-
-// Three presses half a second apart on the Tap tab show 120; three a third
-// of a second apart on the Notes tab change nothing.
-TEST(TabSwitching, TheSpaceBarTapsOnTheTapTabAlone)
-{
-    SimUser user;
-    user.Start();
-    for (auto [tab, gap] : {std::pair("Tap", 30), std::pair("Notes", 20)}) {
-        user.ChooseTab(tab);
-        for (int tap = 0; tap < 3; ++tap) {
-            user.AdvanceClock(gap);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(std::string(s.tab) + " " + s.into);
+        if (*s.tab != '\0')
+            user.ChooseTab(s.tab);
+        if (*s.into != '\0')
+            user.TypeInto(s.into, s.typed);
+        for (int press = 0; press < 3 && s.spaces != 0; ++press) {
+            user.AdvanceClock(s.spaces);
             user.PressKey(" ");
         }
+        for (const auto& [name, text] : s.shown)
+            EXPECT_EQ(user.Text(name), text) << name;
+        if (s.focus != nullptr) {
+            const auto& field = user.Get<fw::EditField>(s.focus);
+            EXPECT_EQ(user.FocusedName(), s.focus);
+            EXPECT_EQ(std::pair(field.SelStart(), field.SelLength()), std::pair(0, int(field.Text().size())));
+        }
     }
-    user.ChooseTab("Tap");
-    EXPECT_EQ(user.Text("tempo4"), "120 ");
 }
 
 // Each tab left, and the program quit by the menu or the close box: it reopens

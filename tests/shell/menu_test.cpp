@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(MenuBar, HasTheFileAndEditMenusInOrderWithTheirShortcuts)
+TEST(MenuBar, HasTheFileAndEditMenusInOrderWithTheirShortcutsAndEditsOnlyTheFocusedField)
 {
     SimUser user;
     user.Start();
@@ -24,13 +24,9 @@ TEST(MenuBar, HasTheFileAndEditMenusInOrderWithTheirShortcuts)
                          "Edit > About Cadenzo...  (FileAbout)"}));
     EXPECT_NE(dynamic_cast<const fw::QuitMenuItem*>(Menu()._Lookup("FileQuit")), nullptr);
     EXPECT_NE(dynamic_cast<const fw::AppleMenuItem*>(Menu()._Lookup("FileAbout")), nullptr);
-}
 
-TEST(MenuBar, EditCommandsWorkOnlyInTheFocusedFieldAndRecompute)
-{
+    // The edit commands work only in the focused field, and recompute.
     const char* const edits[] = {"EditSelectAll", "EditCut", "EditCopy", "EditPaste", "EditClear"};
-    SimUser user;
-    user.Start();
     // The Tap tab has no field: the focus leaves with the Tempo tab's fields.
     user.ChooseTab("Tap");
     for (const char* item : edits)

@@ -15,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include <grp.h>
 #include <pwd.h>
@@ -85,7 +86,7 @@ TEST(Prefs, AStoredFileIsReadFixedAndWrittenBackAs32BigEndianBytes)
 }
 
 // Runs `scenario` as an ordinary user, who cannot read a file without read
-// permission. Root can: as root it runs in a child process as `nobody`.
+// permission. Root can: as root it runs as `nobody`, then root again.
 void AsOrdinaryUser(const std::function<void()>& scenario)
 {
     if (::geteuid() != 0)
@@ -93,19 +94,13 @@ void AsOrdinaryUser(const std::function<void()>& scenario)
     const passwd* nobody = ::getpwnam("nobody");
     if (nobody == nullptr)
         GTEST_SKIP() << "running as root, which reads every file, and there is no user nobody to run as";
-    const bool failedBefore = testing::Test::HasFailure(); // the child inherits it
-    std::fflush(nullptr);
-    if (::fork() == 0) {
-        bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0;
-        ::prctl(PR_SET_DUMPABLE, 1); // the sanitizers read /proc/self
-        if (dropped)
-            scenario();
-        std::fflush(nullptr);
-        ::_exit(dropped && !testing::Test::HasFailure() ? 0 : 1);
-    }
-    int status = 0;
-    ::wait(&status);
-    EXPECT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || failedBefore)) << "failed as the user nobody (see above)";
+    const gid_t group = ::getegid();
+    std::vector<gid_t> groups(::getgroups(0, nullptr));
+    groups.resize(::getgroups(int(groups.size()), groups.data()));
+    ASSERT_TRUE(::setgroups(0, nullptr) == 0 && ::setegid(nobody->pw_gid) == 0 && ::seteuid(nobody->pw_uid) == 0);
+    scenario();
+    ASSERT_TRUE(::seteuid(0) == 0 && ::setegid(group) == 0 && ::setgroups(groups.size(), groups.data()) == 0);
+    ::prctl(PR_SET_DUMPABLE, 1); // the sanitizers read /proc/self at exit
 }
 
 const Values kStored = {50, 60, 100, 100, 0, 48000, 4, 0};

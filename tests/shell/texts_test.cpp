@@ -12,7 +12,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <tuple>
 
 namespace {
 
@@ -56,38 +55,21 @@ TEST_F(Texts, WithoutATranslationEachTextIsItsEnglishDefaultAskedByItsKeyOncePer
     }
 }
 
-// The catalogue folder, LC_MESSAGES and LANGUAGE (nullopt: unset), which
-// the tests after the German one run on as before.
-using Settings = std::tuple<std::string, std::string, std::optional<std::string>>;
-
-Settings Current()
-{
-    const char* language = std::getenv("LANGUAGE");
-    return {bindtextdomain("cadenzo", nullptr), std::setlocale(LC_MESSAGES, nullptr),
-            language ? std::optional<std::string>(language) : std::nullopt};
-}
-
 TEST_F(Texts, AGettextCatalogueTranslatesWhatItHoldsAndNothingElse)
 {
-    const Settings before = Current();
-    {
-        struct PutBack {
-            Settings s;
-            ~PutBack()
-            {
-                bindtextdomain("cadenzo", std::get<0>(s).c_str());
-                std::setlocale(LC_MESSAGES, std::get<1>(s).c_str());
-                std::get<2>(s) ? ::setenv("LANGUAGE", std::get<2>(s)->c_str(), 1) : ::unsetenv("LANGUAGE");
-            }
-        } putBack{before};
-        fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
-        ::setenv("LANGUAGE", "de", 1);
-        std::setlocale(LC_MESSAGES, "C.UTF-8");
-        EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo (BPM) :");
-        EXPECT_EQ(Strings::SELECTALL(), "Alles auswählen");
-        EXPECT_EQ(Strings::ORIGINALTEMPO(), "Original Tempo (BPM) :");
-    }
-    EXPECT_EQ(Current(), before);
+    // Put back at the end for the tests after this one (nullopt: LANGUAGE unset).
+    const std::string folder = bindtextdomain("cadenzo", nullptr), messages = std::setlocale(LC_MESSAGES, nullptr);
+    const char* set = std::getenv("LANGUAGE");
+    const std::optional<std::string> language = set ? std::optional<std::string>(set) : std::nullopt;
+    fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
+    ::setenv("LANGUAGE", "de", 1);
+    std::setlocale(LC_MESSAGES, "C.UTF-8");
+    EXPECT_EQ(Strings::NEWTEMPO(), "Neues Tempo (BPM) :");
+    EXPECT_EQ(Strings::SELECTALL(), "Alles auswählen");
+    EXPECT_EQ(Strings::ORIGINALTEMPO(), "Original Tempo (BPM) :");
+    bindtextdomain("cadenzo", folder.c_str());
+    std::setlocale(LC_MESSAGES, messages.c_str());
+    language ? ::setenv("LANGUAGE", language->c_str(), 1) : ::unsetenv("LANGUAGE");
 }
 
 } // namespace

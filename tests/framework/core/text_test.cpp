@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -37,8 +38,7 @@ TEST(Val, ReadsTheNumberAtTheStartAndBeyondTheRangeGoesByItsSizeNotItsWriting)
 
 TEST(Val, IgnoresTheUsersLocale)
 {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    std::string saved = previous ? previous : "C";
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
         std::setlocale(LC_ALL, "C.UTF-8");
     EXPECT_DOUBLE_EQ(fw::Val("120.5"), 120.5);
@@ -95,19 +95,14 @@ TEST(Format, FollowsItsPatternAndShowsAWordForANonFiniteValue)
     }
 }
 
-TEST(ToInteger, DropsTheFractionTowardZeroAndSaturates)
+TEST(ToIntegerAndLen, DropTheFractionTowardZeroAndSaturateAndCountCharactersNotBytes)
 {
-    EXPECT_EQ(fw::ToInteger(5424.8), 5424);
-    EXPECT_EQ(fw::ToInteger(-5424.8), -5424);
-    EXPECT_EQ(fw::ToInteger(1e12), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(fw::ToInteger(-1e12), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(fw::ToInteger(std::numeric_limits<double>::quiet_NaN()), 0);
-}
-
-TEST(Len, CountsCharactersNotBytes)
-{
-    EXPECT_EQ(fw::Len(""), 0);
-    EXPECT_EQ(fw::Len("\xC3\xA9t\xC3\xA9"), 3);
+    using Int = std::numeric_limits<std::int32_t>;
+    const std::pair<double, std::int32_t> cases[] = {{5424.8, 5424}, {-5424.8, -5424}, {1e12, Int::max()}, {-1e12, Int::min()}, {kNaN, 0}};
+    for (auto [value, integer] : cases)
+        EXPECT_EQ(fw::ToInteger(value), integer) << value;
+    // Len counts characters, not bytes.
+    EXPECT_EQ(std::pair(fw::Len(""), fw::Len("\xC3\xA9t\xC3\xA9")), std::pair(0, 3));
 }
 
 } // namespace
