@@ -92,6 +92,8 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     auto* view = dynamic_cast<WindowView*>(widget->window());
+    // A menu's shortcut never reaches the widget, even when the item is off,
+    // so a field's own Control+C cannot bypass the core.
     std::string shortcut = ShortcutName(key);
     if (fw::ShortcutItem(shortcut) != nullptr) {
         Guard([view, &shortcut] {
