@@ -4,20 +4,18 @@
 
 #include "globalprefs.h"
 #include "simuser.h"
+#include "timelimit.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <optional>
 #include <set>
 #include <tuple>
 #include <vector>
 
-#include <grp.h>
 #include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -29,21 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using Values = std::array<std::int32_t, 8>;
-
-// A step that hangs, as opening a FIFO for reading would, ends the test
-// program with a message.
-struct TimeLimit {
-    explicit TimeLimit(unsigned seconds)
-    {
-        std::signal(SIGALRM, [](int) {
-            const char message[] = "FAILED: time limit reached, the program hangs\n";
-            (void)!::write(STDERR_FILENO, message, sizeof message - 1);
-            ::_exit(1);
-        });
-        ::alarm(seconds);
-    }
-    ~TimeLimit() { ::alarm(0); }
-};
 
 // Everything in the folder, as paths relative to it.
 std::set<std::string> Entries(const fs::path& folder)
@@ -85,24 +68,6 @@ TEST(Prefs, AStoredFileIsReadFixedAndWrittenBackAs32BigEndianBytes)
     }
 }
 
-// Runs `scenario` as an ordinary user, who cannot read a file without read
-// permission. Root can: as root it runs as `nobody`, then root again.
-void AsOrdinaryUser(const std::function<void()>& scenario)
-{
-    if (::geteuid() != 0)
-        return scenario();
-    const passwd* nobody = ::getpwnam("nobody");
-    if (nobody == nullptr)
-        GTEST_SKIP() << "running as root, which reads every file, and there is no user nobody to run as";
-    const gid_t group = ::getegid();
-    std::vector<gid_t> groups(::getgroups(0, nullptr));
-    groups.resize(::getgroups(int(groups.size()), groups.data()));
-    ASSERT_TRUE(::setgroups(0, nullptr) == 0 && ::setegid(nobody->pw_gid) == 0 && ::seteuid(nobody->pw_uid) == 0);
-    scenario();
-    ASSERT_TRUE(::seteuid(0) == 0 && ::setegid(group) == 0 && ::setgroups(groups.size(), groups.data()) == 0);
-    ::prctl(PR_SET_DUMPABLE, 1); // the sanitizers read /proc/self at exit
-}
-
 const Values kStored = {50, 60, 100, 100, 0, 48000, 4, 0};
 const Values kMoved = {240, 180, 100, 100, 0, 48000, 4, 0};
 
@@ -141,38 +106,40 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
         {"a read-only file", Write, file_type::regular, true, false, perms::owner_write},
         {"a read-only folder", Write, file_type::regular, true, false, perms::owner_write, true},
     };
+    // An ordinary user cannot read a file without read permission; root can, so root runs this as nobody.
+    const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    if (::geteuid() == 0 && nobody == nullptr)
+        GTEST_SKIP() << "running as root, which reads every file, and there is no user nobody to run as";
+    ASSERT_TRUE(nobody == nullptr || (::setegid(nobody->pw_gid) == 0 && ::seteuid(nobody->pw_uid) == 0));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto scenario = [&c] {
-            SimUser user;
-            c.make(user);
-            const fs::path file = user.PrefsFilePath(), folder = file.parent_path(), item = c.folder ? folder : file;
-            std::set<std::string> before = Entries(folder);
-            if (fs::is_regular_file(Temporary(user)))
-                before.erase(Temporary(user).filename().string());
-            const auto mode = fs::is_regular_file(file) ? std::optional(fs::status(file).permissions()) : std::nullopt;
-            if (c.removed != perms::none)
-                fs::permissions(item, c.removed, fs::perm_options::remove);
-            {
-                TimeLimit limit(10);
-                user.Start();
-                EXPECT_EQ(user.Window().Left(), c.read ? 50 : 10);
-                EXPECT_EQ(GlobalPrefs::freq1, c.read ? 48000 : 44100);
-                user.Window().Moved(240, 180);
-                user.CloseWindow();
-                EXPECT_FALSE(user.Running());
-            }
-            if (c.removed != perms::none)
-                fs::permissions(item, c.removed, fs::perm_options::add);
-            EXPECT_EQ(fs::symlink_status(file).type(), c.type);
-            EXPECT_EQ(Entries(folder), before);
-            if (mode) {
-                EXPECT_EQ(user.PrefsFileValues(), c.saved ? kMoved : kStored);
-                EXPECT_EQ(fs::status(file).permissions(), *mode);
-            }
-        };
-        c.removed == fs::perms::none ? scenario() : AsOrdinaryUser(scenario);
+        SimUser user;
+        c.make(user);
+        const fs::path file = user.PrefsFilePath(), folder = file.parent_path(), item = c.folder ? folder : file;
+        std::set<std::string> before = Entries(folder);
+        if (fs::is_regular_file(Temporary(user)))
+            before.erase(Temporary(user).filename().string());
+        const auto mode = fs::is_regular_file(file) ? std::optional(fs::status(file).permissions()) : std::nullopt;
+        if (c.removed != perms::none)
+            fs::permissions(item, c.removed, fs::perm_options::remove);
+        TimeLimit limit(10);
+        user.Start();
+        EXPECT_EQ(user.Window().Left(), c.read ? 50 : 10);
+        EXPECT_EQ(GlobalPrefs::freq1, c.read ? 48000 : 44100);
+        user.Window().Moved(240, 180);
+        user.CloseWindow();
+        EXPECT_FALSE(user.Running());
+        if (c.removed != perms::none)
+            fs::permissions(item, c.removed, fs::perm_options::add);
+        EXPECT_EQ(fs::symlink_status(file).type(), c.type);
+        EXPECT_EQ(Entries(folder), before);
+        if (mode) {
+            EXPECT_EQ(user.PrefsFileValues(), c.saved ? kMoved : kStored);
+            EXPECT_EQ(fs::status(file).permissions(), *mode);
+        }
     }
+    EXPECT_TRUE(nobody == nullptr || (::seteuid(0) == 0 && ::setegid(0) == 0));
+    ::prctl(PR_SET_DUMPABLE, 1); // the sanitizers read /proc/self at exit
 }
 
 TEST(Prefs, TwoInstancesQuittingAtOnceLeaveOneOfTheirFilesWhole)
