@@ -53,11 +53,9 @@ fs::path SimUser::PrefsFilePath() const { return m_configHome / "Cadenzo Prefs";
 void SimUser::WritePrefsFileValues(const std::vector<std::int32_t>& values) const
 {
     std::ofstream out(PrefsFilePath(), std::ios::binary);
-    for (std::int32_t value : values) {
-        auto bits = static_cast<std::uint32_t>(value);
+    for (std::int32_t value : values)
         for (int shift = 24; shift >= 0; shift -= 8)
-            out.put(static_cast<char>(bits >> shift));
-    }
+            out.put(static_cast<char>(static_cast<std::uint32_t>(value) >> shift));
 }
 
 std::vector<std::uint8_t> SimUser::PrefsFileBytes() const
@@ -89,11 +87,7 @@ void SimUser::Restart()
     Start();
 }
 
-void SimUser::Quit()
-{
-    if (!ChooseMenuItem("FileQuit"))
-        ADD_FAILURE() << "File > Quit is not available";
-}
+void SimUser::Quit() { EXPECT_TRUE(ChooseMenuItem("FileQuit")) << "File > Quit is not available"; }
 
 bool SimUser::Running() const { return m_started && !fw::RuntimeQuitting(); }
 
@@ -119,12 +113,9 @@ void SimUser::TypeInto(const std::string& name, const std::string& text)
 
 void SimUser::PressKey(const std::string& key)
 {
-    fw::Window* front = fw::FrontWindow();
-    if (front == nullptr)
-        throw std::runtime_error("no window to type into");
     if (fw::Len(key) != 1 && !fw::IsNamedKey(key))
         throw std::runtime_error("no key named " + key);
-    front->PressKey(key);
+    fw::Deref(fw::FrontWindow(), "no window to type into").PressKey(key);
 }
 
 int SimUser::IndexOf(const std::vector<std::string>& items, const std::string& item, const std::string& where)
@@ -143,7 +134,7 @@ void SimUser::ChooseTab(const std::string& caption)
 
 void SimUser::ChoosePopupItem(const std::string& name, const std::string& item)
 {
-    auto& popup = dynamic_cast<fw::PopupMenu&>(VisibleIn("Cadenzo", name));
+    auto& popup = dynamic_cast<fw::PopupMenu&>(ControlIn("Cadenzo", name));
     popup.SetListIndex(IndexOf(popup.Items(), item, name));
 }
 
@@ -159,7 +150,7 @@ bool SimUser::MenuItemEnabled(const std::string& itemName)
 
 void SimUser::ClickCell(const std::string& listName, int row, int column)
 {
-    dynamic_cast<fw::Listbox&>(VisibleIn("Cadenzo", listName)).ClickCell(row, column);
+    dynamic_cast<fw::Listbox&>(ControlIn("Cadenzo", listName)).ClickCell(row, column);
 }
 
 // The counter wraps, as the real one does after some 400 days.
@@ -170,7 +161,7 @@ void SimUser::AdvanceClock(std::int32_t ticks)
 
 std::string SimUser::Text(const std::string& name) const
 {
-    fw::Control& control = ControlIn("Cadenzo", name);
+    fw::Control& control = ControlIn("Cadenzo", name, false);
     if (auto* label = dynamic_cast<fw::StaticText*>(&control))
         return label->Text();
     if (auto* field = dynamic_cast<fw::EditField*>(&control))
@@ -207,26 +198,18 @@ void SimUser::MoveWindow(const std::string& className, int left, int top)
 
 void SimUser::CloseWindow(const std::string& className) { ShownWindow(className).CloseWindow(); }
 
-fw::Control& SimUser::ControlIn(const std::string& className, const std::string& name) const
+fw::Control& SimUser::ControlIn(const std::string& className, const std::string& name, bool shown) const
 {
     fw::Window* window = FindWindow(className);
-    if (fw::Control* control = window ? window->ControlByName(name) : nullptr)
+    fw::Control* control = window ? window->ControlByName(name) : nullptr;
+    if (control != nullptr && (!shown || (window->Visible() && control->Shown())))
         return *control;
-    throw std::runtime_error("no control named " + name + " in an open " + className);
-}
-
-fw::Control& SimUser::VisibleIn(const std::string& className, const std::string& name) const
-{
-    ShownWindow(className);
-    fw::Control& control = ControlIn(className, name);
-    if (!control.Shown())
-        throw std::runtime_error("the user cannot see " + name + " in " + className);
-    return control;
+    throw std::runtime_error((shown ? "the user cannot see " : "no control named ") + name + " in " + className);
 }
 
 void SimUser::ClickIn(const std::string& className, const std::string& name)
 {
-    fw::Control& control = VisibleIn(className, name);
+    fw::Control& control = ControlIn(className, name);
     fw::detail::BringToFront(ShownWindow(className));
     // A push button acts on its release; a press that closes the window
     // leaves nothing to release.
@@ -238,5 +221,5 @@ void SimUser::ClickIn(const std::string& className, const std::string& name)
 
 void SimUser::Hover(const std::string& className, const std::string& name, bool over)
 {
-    over ? VisibleIn(className, name).MouseEnter() : VisibleIn(className, name).MouseExit();
+    over ? ControlIn(className, name).MouseEnter() : ControlIn(className, name).MouseExit();
 }

@@ -104,9 +104,9 @@ protected:
     static int IndexOf(const std::vector<std::string>& items, const std::string& item, const std::string& where);
 
 private:
-    fw::Control& ControlIn(const std::string& className, const std::string& name) const;
+    // A control of an open window; when `shown`, one the user can see.
+    fw::Control& ControlIn(const std::string& className, const std::string& name, bool shown = true) const;
     fw::Window& ShownWindow(const std::string& className) const;
-    fw::Control& VisibleIn(const std::string& className, const std::string& name) const;
 
     std::filesystem::path m_configHome;
     // Like the real clock, it never reads 0, which time stamps take for none.

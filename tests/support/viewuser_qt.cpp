@@ -61,16 +61,6 @@ void MoveTo(QWidget& widget, QPoint at)
     QApplication::sendEvent(&widget, &move);
 }
 
-QtMessageHandler g_qtMessages = nullptr;
-
-// The offscreen platform says at each pop-up that it cannot grab the
-// keyboard, and at each activation that it cannot raise: noise here.
-void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (!text.startsWith(QLatin1String("This plugin does not support")) && g_qtMessages != nullptr)
-        g_qtMessages(type, context, text);
-}
-
 // What the keyboard reaches: the focus of the active window, or that window.
 QWidget* KeyTarget()
 {
@@ -95,16 +85,16 @@ std::unique_ptr<fwqt::Platform> NewPlatform()
 
 ViewUser::ViewUser() : m_platform(NewPlatform())
 {
-    g_qtMessages = qInstallMessageHandler(&QuietOffscreen);
+    // The offscreen platform says at each pop-up that it cannot grab the
+    // keyboard, and at each activation that it cannot raise: noise here.
+    static const QtMessageHandler qtMessages = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (!text.startsWith(QLatin1String("This plugin does not support")) && qtMessages != nullptr)
+            qtMessages(type, context, text);
+    });
 }
 
-ViewUser::~ViewUser()
-{
-    // The windows go before the toolkit that shows them.
-    fw::RuntimeShutdown();
-    qInstallMessageHandler(g_qtMessages);
-    m_platform.reset();
-}
+// The windows go before the toolkit that shows them.
+ViewUser::~ViewUser() { fw::RuntimeShutdown(); }
 
 QMainWindow* ViewUser::TopLevel(const std::string& className)
 {
@@ -114,17 +104,10 @@ QMainWindow* ViewUser::TopLevel(const std::string& className)
     return nullptr;
 }
 
-// The widget of a control of a shown window, when it shows too.
-static QWidget* Shown(const std::string& className, const std::string& name)
-{
-    QMainWindow* window = ViewUser::TopLevel(className);
-    QWidget* widget = window ? window->findChild<QWidget*>(fwqt::ToQString(name)) : nullptr;
-    return widget && widget->isVisible() ? widget : nullptr;
-}
-
 QWidget& ViewUser::ShownWidget(const std::string& className, const std::string& name)
 {
-    if (QWidget* widget = Shown(className, name))
+    QMainWindow* window = TopLevel(className);
+    if (QWidget* widget = window ? window->findChild<QWidget*>(fwqt::ToQString(name)) : nullptr; widget && widget->isVisible())
         return *widget;
     throw std::runtime_error("the user cannot see " + name + " in " + className);
 }
@@ -232,20 +215,17 @@ void ViewUser::ClickCell(const std::string& listName, int row, int column)
 
 void ViewUser::CloseWindow(const std::string& className)
 {
-    if (QMainWindow* window = TopLevel(className))
-        window->close();
-    else
-        throw std::runtime_error("the user cannot see the window " + className);
+    fw::Deref(TopLevel(className), ("the user cannot see the window " + className).c_str()).close();
 }
 
 std::string ViewUser::Text(const std::string& name) const
 {
-    QWidget* widget = Shown("Cadenzo", name);
-    if (widget == nullptr)
+    if (!Get(name).Shown())
         return SimUser::Text(name);
-    if (auto* label = qobject_cast<QLabel*>(widget))
+    QWidget& widget = ShownWidget("Cadenzo", name);
+    if (auto* label = qobject_cast<QLabel*>(&widget))
         return fwqt::ToUtf8(label->text());
-    if (auto* field = qobject_cast<QLineEdit*>(widget))
+    if (auto* field = qobject_cast<QLineEdit*>(&widget))
         return fwqt::ToUtf8(field->text());
     throw std::runtime_error(name + " shows no text");
 }
