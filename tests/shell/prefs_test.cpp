@@ -9,18 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <set>
 #include <tuple>
-#include <vector>
 
 #include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -165,12 +162,10 @@ TEST(Prefs, TwoInstancesQuittingAtOnceLeaveOneOfTheirFilesWhole)
     }
     int reads = 0;
     for (int running = 2, status = 0; running > 0;) {
-        // Once saved, the file is always there: a rename replaces it.
-        if (fs::exists(user.PrefsFilePath())) {
-            ++reads;
-            ASSERT_EQ(user.PrefsFileBytes().size(), 32u) << "a torn file, read " << reads;
+        // Once saved, the file is always there, whole: a rename replaces it.
+        if (fs::exists(user.PrefsFilePath()) && ++reads > 0) {
             const Values read = user.PrefsFileValues();
-            ASSERT_TRUE(read == own[0] || read == own[1]) << "a mix, read " << reads;
+            ASSERT_TRUE(user.PrefsFileBytes().size() == 32u && (read == own[0] || read == own[1])) << "torn or mixed, read " << reads;
         }
         if (::waitpid(-1, &status, WNOHANG) > 0) {
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an instance failed (see above)";
@@ -205,10 +200,7 @@ TEST(Prefs, AConfigFolderThatCannotBeUsedRunsOnTheDefaultsAndARelativeOneIsIgnor
         user.Quit();
         fs::current_path(workingFolder);
         EXPECT_EQ(Entries(folder), c.after);
-        if (c.home) {
-            EXPECT_EQ(fs::file_size(folder / "home/.config/Cadenzo Prefs"), 32u);
-            EXPECT_EQ(fs::status(folder / "home/.config").permissions(), fs::perms::owner_all);
-        }
+        EXPECT_EQ(fs::status(folder / "home/.config").permissions(), c.home ? fs::perms::owner_all : fs::perms::unknown);
     }
     home.empty() ? ::unsetenv("HOME") : ::setenv("HOME", home.c_str(), 1);
 }
