@@ -63,7 +63,7 @@ struct Session {
     // What the user does next, and its name; nothing when there is nothing to do it on.
     Action Next()
     {
-        static std::discrete_distribution<int> kind({20, 12, 6, 16, 5, 4, 12, 7, 4, 2});
+        static std::discrete_distribution<int> kind({20, 12, 6, 16, 5, 4, 12, 7, 4});
         switch (kind(random)) {
         case 0: {
             static const char* const ways[] = {"type over ", "type into ", "paste from the menu into ", "paste with Ctrl+V into "};
@@ -123,15 +123,13 @@ struct Session {
                         pad ? user.Click("TapButton") : user.PressKey(" ");
                     }};
         }
-        case 8: {
-            bool open = ViewUser::TopLevel("winabout") != nullptr, key = Below(2) == 0;
-            return {!open ? "click the About link" : key ? "press Return in the About window" : "click in the About window", [=, this] {
-                        !open ? user.Click("aproposbut") : key ? user.PressKey("Return") : user.ClickIn("winabout", "Canvas1");
-                    }};
-        }
         default: {
-            std::string window = ViewUser::TopLevel("winabout") != nullptr && Below(2) == 0 ? "winabout" : "Cadenzo";
-            return {"the close box of " + window, [=, this] { user.CloseWindow(window); }};
+            static const char* const ways[] = {"press Return in", "click in", "the close box of"};
+            bool open = ViewUser::TopLevel("winabout") != nullptr;
+            int how = Below(3);
+            return {open ? ways[how] + std::string(" the About window") : "click the About link", [=, this] {
+                        !open ? user.Click("aproposbut") : how == 0 ? user.PressKey("Return") : how == 1 ? user.ClickIn("winabout", "Canvas1") : user.CloseWindow("winabout");
+                    }};
         }
         }
     }

@@ -67,10 +67,8 @@ QWidget* KeyTarget()
     // The user types once the window that just opened is in front.
     QCoreApplication::processEvents();
     QWidget* window = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeWindow();
-    if (window == nullptr)
-        window = &fw::Deref(ViewUser::TopLevel("Cadenzo"), "no window to type into");
-    QWidget* focus = window->focusWidget();
-    return focus ? focus : window;
+    QWidget& target = window ? *window : fw::Deref<QWidget>(ViewUser::TopLevel("Cadenzo"), "no window to type into");
+    return target.focusWidget() ? target.focusWidget() : &target;
 }
 
 } // namespace
@@ -129,15 +127,13 @@ void ViewUser::ClickIn(const std::string& className, const std::string& name)
 // A key without text is named as Qt names it, without the "Key_".
 void ViewUser::PressKey(const std::string& key)
 {
-    QString text = fwqt::ToQString(key);
+    QString text = fwqt::ToQString(key == "\b" ? "Backspace" : key);
     bool named = false;
-    if (key == "\b")
-        QTest::keyClick(KeyTarget(), Qt::Key_Backspace);
-    else if (text.size() == 1 && text[0] >= u' ' && text[0] < u'\x7f')
+    if (text.size() == 1 && text[0] >= u' ' && text[0] < u'\x7f')
         QTest::keyClick(KeyTarget(), text[0].toLatin1());
     else if (text.toUcs4().size() == 1)
         QTest::sendKeyEvent(QTest::Click, KeyTarget(), Qt::Key_unknown, text, Qt::NoModifier);
-    else if (int code = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + key).c_str(), &named); named)
+    else if (int code = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + text.toStdString()).c_str(), &named); named)
         QTest::keyClick(KeyTarget(), static_cast<Qt::Key>(code));
     else
         throw std::runtime_error("no key named " + key);
@@ -172,10 +168,8 @@ bool ViewUser::ChooseMenuItem(const std::string& itemName)
 {
     const fw::MenuItem& item = fw::Deref(fw::ItemOf(fw::Deref(fw::_GetAppObject()).MenuBar(), itemName.c_str()));
     ClosePopups();
-    auto* window = qobject_cast<QMainWindow*>(QApplication::activeWindow());
-    if (window == nullptr)
-        window = &fw::Deref(TopLevel("Cadenzo"), "no window with a menu bar");
-    QMenuBar* bar = window->menuBar();
+    auto* active = qobject_cast<QMainWindow*>(QApplication::activeWindow());
+    QMenuBar* bar = (active ? active : &fw::Deref(TopLevel("Cadenzo"), "no window with a menu bar"))->menuBar();
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
