@@ -5,10 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -20,32 +17,10 @@
 #include <string>
 #include <vector>
 
-namespace {
+// For gtest's messages: the places compared below.
+void PrintTo(const QPoint& point, std::ostream* out) { *out << point.x() << "," << point.y(); }
 
-TEST_F(RealWindow, FirstStartShowsTheFixedSizeWindowAtItsDefaultPlaceWithTabsThatFit)
-{
-    user.Start();
-    QMainWindow* window = MainWindow();
-    ASSERT_NE(window, nullptr);
-    QWidget* content = window->centralWidget();
-    EXPECT_EQ(content->size(), QSize(500, 382));
-    EXPECT_EQ(window->pos(), QPoint(10, 44));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_EQ(content->palette().color(content->backgroundRole()), QColor(0xEF, 0xEF, 0xEF));
-    // On Linux the menu bar stands inside the window, above the content.
-    EXPECT_GT(content->y(), 0);
-    // The menus name the shortcuts as this desktop does.
-    QStringList shortcuts;
-    for (QAction* title : window->menuBar()->actions())
-        for (QAction* item : title->menu()->actions())
-            shortcuts += item->shortcut().toString();
-    EXPECT_TRUE(shortcuts.contains("Ctrl+Q") && shortcuts.contains("Ctrl+A")) << shortcuts.join(' ').toStdString();
-    // Seven tabs too wide together for the panel give up padding, not text.
-    QTabBar* bar = window->findChild<QTabBar*>();
-    EXPECT_LE(bar->tabRect(bar->count() - 1).right(), bar->width());
-    for (int i = 0; i < bar->count(); ++i)
-        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i))) << "tab " << i;
-}
+namespace {
 
 // Where the main window stands each time it shows or moves while shown, and
 // the paints inside `area`.
@@ -68,14 +43,26 @@ public:
     int paints = 0;
 };
 
-// Each tab clicked shows its page alone and puts the focus where the user
-// types next. Ctrl+Q or the close box then store the tab, the place and the
-// rates, and the next run shows the window there once, with no jump from the
-// default place, on that tab.
+// The first start shows the fixed-size window at its default place. Each tab
+// clicked shows its page alone and puts the focus where the user types next.
+// Ctrl+Q or the close box then store the tab, the place and the rates, and
+// the next run shows the window there once, with no jump from the default
+// place, on that tab.
 TEST_F(RealWindow, EachTabClickedShowsItsPageAndFocusAndTheNextRunReopensThereOnTheTabAndRatesLeft)
 {
     user.Start();
     EXPECT_EQ(user.FocusedName(), "tempo1");
+    QWidget* content = MainWindow()->centralWidget();
+    EXPECT_EQ(QRect(MainWindow()->pos(), content->size()), QRect(10, 44, 500, 382));
+    EXPECT_EQ(MainWindow()->minimumSize(), MainWindow()->maximumSize());
+    EXPECT_EQ(content->palette().color(content->backgroundRole()), QColor(0xEF, 0xEF, 0xEF));
+    // On Linux the menu bar stands inside the window, above the content.
+    EXPECT_GT(content->y(), 0);
+    // Seven tabs too wide together for the panel give up padding, not text.
+    QTabBar* bar = MainWindow()->findChild<QTabBar*>();
+    EXPECT_LE(bar->tabRect(bar->count() - 1).right(), bar->width());
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i))) << "tab " << i;
     user.ChooseTab("Samples");
     user.TypeInto("srate", "48000");
     user.TypeInto("beats", "8");
@@ -90,7 +77,6 @@ TEST_F(RealWindow, EachTabClickedShowsItsPageAndFocusAndTheNextRunReopensThereOn
         SCOPED_TRACE(tab.tab);
         user.ChooseTab(tab.tab);
         const int index = user.Get<fw::TabPanel>("TabPanel1").Value();
-        EXPECT_EQ(Widget<QTabWidget>("TabPanel1")->tabText(index), tab.tab);
         // A field its page hides is left: leaving it tidies it (typed at the end of the SMPTE row).
         if (index == 0) {
             EXPECT_EQ(user.Text("H1"), "7");
@@ -112,13 +98,11 @@ TEST_F(RealWindow, EachTabClickedShowsItsPageAndFocusAndTheNextRunReopensThereOn
         EXPECT_EQ((std::array{stored[0], stored[1], stored[4], stored[7]}), (std::array{place.x(), place.y(), index, 3}));
         Watcher watcher;
         user.Restart();
-        EXPECT_FALSE(watcher.places.empty());
-        for (const QPoint& shown : watcher.places)
-            EXPECT_EQ(shown, place);
-        EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), index);
-        EXPECT_EQ(user.FocusedName(), tab.focus);
-        EXPECT_EQ(user.Window().tapactived, index == 3);
-        EXPECT_EQ(user.Text("srate") + " " + user.Text("beats") + " " + std::to_string(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex()), "48000 8 3");
+        EXPECT_EQ(watcher.places, std::vector(std::max<size_t>(watcher.places.size(), 1), place));
+        EXPECT_EQ(std::to_string(user.Get<fw::TabPanel>("TabPanel1").Value()) + " " + user.FocusedName()
+                      + (user.Window().tapactived ? " tapping, " : ", ") + user.Text("srate") + " " + user.Text("beats")
+                      + " " + std::to_string(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex()),
+                  std::to_string(index) + " " + tab.focus + (index == 3 ? " tapping, " : ", ") + "48000 8 3");
         if (index == 6)
             user.Type("07");
     }

@@ -70,7 +70,7 @@ TEST(TabSwitching, TheTempoIsCarriedFromTabToTabAndTheSpaceBarTapsOnTheTapTabAlo
     }
 }
 
-TEST(Layout, ShowsEachCanvasItsOwnPictureAndEachLabelItsLocalisedText)
+TEST(Banner, ShowsEachPictureAndLocalisedTextAndTheCaptionUnderThePointerTurnsBlueAndOpensItsLink)
 {
     SimUser user;
     // NEWTEMPO's translation is empty, and shown so.
@@ -95,13 +95,8 @@ TEST(Layout, ShowsEachCanvasItsOwnPictureAndEachLabelItsLocalisedText)
         EXPECT_EQ(user.Get<fw::StaticText>(name).Text(), "[Strings." + key + "]") << name;
     EXPECT_EQ(user.Text("StaticText2") + "|" + user.Get<fw::PushButton>("TapCopy").Caption(), "|[Strings.TAPCOPYGLOBAL]");
     fw::SetLocalizedStringSource(nullptr);
-}
 
-// The links of both windows, used as a person does: pointer over them, clicks.
-TEST(Links, TheCaptionUnderThePointerTurnsBlueAndCaptionsOpenWhatTheirPicturesOpenInBothWindows)
-{
-    SimUser user;
-    user.Start();
+    // The links of both windows, used as a person does: pointer over them, clicks.
     for (const std::string window : {"Cadenzo", "winabout"}) {
         SCOPED_TRACE(window);
         // The captions shown blue; the others are black.

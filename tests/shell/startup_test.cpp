@@ -1,5 +1,5 @@
 // Start-up as a whole: the pictures and texts it reads, the menu bar it
-// builds, an opened document, and what happens when something escapes.
+// builds, and what happens when something escapes; then an opened document.
 
 #include "app.h"
 #include "clipboard.h"
@@ -22,16 +22,6 @@
 #include <string>
 
 namespace {
-
-TEST(StartUp, AnOpenedDocumentOnlyMakesTheWindowForgetTheCarriedTempo)
-{
-    SimUser user;
-    user.Start();
-    user.TypeInto("tempo1", "120");
-    App().OpenDocument(fw::FolderItem("/tmp/some document.txt"));
-    EXPECT_EQ(user.Window().tempoglobal, 0.0);
-    EXPECT_EQ(fw::Windows().size(), 1u);
-}
 
 TEST(StartUp, AnExceptionThatEscapesIsReportedAndEndsWithStatusOne)
 {
@@ -154,6 +144,10 @@ TEST(MenuBar, HasTheFileAndEditMenusInOrderWithTheirShortcutsAndEditsOnlyTheFocu
         EXPECT_TRUE(std::string(step).starts_with("Cmd+") ? user.PressShortcut(step) : user.ChooseMenuItem(step));
         EXPECT_EQ(user.Text("tempo2") + " " + user.Text("time1"), std::string(tempo2) + " " + time1);
     }
+    // An opened document only makes the window forget the carried tempo.
+    App().OpenDocument(fw::FolderItem("/tmp/some document.txt"));
+    EXPECT_EQ(user.Window().tempoglobal, 0.0);
+    EXPECT_EQ(fw::Windows().size(), 1u);
 }
 
 } // namespace
