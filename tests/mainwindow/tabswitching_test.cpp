@@ -1,12 +1,17 @@
-// Choosing tabs, and the window's opening, closing and keys, as a user meets
-// them: the tempo carried from tab to tab, the focus ready to type over, the
-// space bar tapping on the Tap tab alone, the tab and rates kept across runs.
+// The main window as a user meets it on the framework's core: the tempo
+// carried from tab to tab, the focus ready to type over, the space bar
+// tapping on the Tap tab alone, the pictures and texts start-up puts in it,
+// and the links of both windows.
 
+#include "application.h"
+#include "links.h"
+#include "localization.h"
 #include "simuser.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,35 +70,60 @@ TEST(TabSwitching, TheTempoIsCarriedFromTabToTabAndTheSpaceBarTapsOnTheTapTabAlo
     }
 }
 
-// Each tab left, and the program quit by the menu or the close box: it reopens
-// on that tab, where it was left, with the rate, beats and frame rate chosen before.
-TEST(TabSwitching, TheProgramReopensOnTheTabPlaceRateBeatsAndFrameRateLeft)
+TEST(Banner, ShowsEachPictureAndLocalisedTextAndTheCaptionUnderThePointerTurnsBlueAndOpensItsLink)
 {
     SimUser user;
+    // NEWTEMPO's translation is empty, and shown so.
+    fw::SetLocalizedStringSource([](const std::string& key, const std::string&) {
+        return key == "Strings.NEWTEMPO" ? std::string() : "[" + key + "]";
+    });
     user.Start();
-    user.ChooseTab("Samples");
-    user.TypeInto("srate", "48000");
-    user.TypeInto("beats", "8");
-    user.ChooseTab("SMPTE");
-    user.ChoosePopupItem("SMPTEformat", "30 fps");
-    user.MoveWindow("Cadenzo", 150, 120);
-    const struct { const char* tab; int index; const char* focus; } rows[] = {
-        {"Tempo", 0, "tempo1"}, {"Transpose", 1, "transpose2"}, {"Delay", 2, "tempo3"}, {"Tap", 3, ""},
-        {"Samples", 4, "loopl"}, {"Notes", 5, "noteshz"},       {"SMPTE", 6, "H1"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.tab);
-        user.ChooseTab(r.tab);
-        r.index % 2 == 0 ? user.Quit() : user.CloseWindow();
-        EXPECT_FALSE(user.Running());
-        const auto stored = user.PrefsFileValues();
-        EXPECT_EQ((std::array{stored[0], stored[1], stored[4], stored[7]}), (std::array{150, 120, r.index, 3}));
-        user.Restart();
-        EXPECT_EQ(user.Get<fw::TabPanel>("TabPanel1").Value(), r.index);
-        EXPECT_EQ(user.FocusedName(), r.focus);
-        EXPECT_EQ(user.Window().tapactived, r.index == 3);
-        EXPECT_EQ(user.Text("srate") + " " + user.Text("beats") + " " + std::to_string(user.Get<fw::PopupMenu>("SMPTEformat").ListIndex()), "48000 8 3");
+    // The simulated user's pictures are as wide as their numbers.
+    for (const auto& [name, number] : std::map<std::string, int>{
+             {"Canvas1", 168}, {"contactbut", 169}, {"webbut", 170}, {"aproposbut", 171}, {"Canvas4", 172}}) {
+        const fw::PicturePtr& backdrop = user.Get<fw::Canvas>(name).Backdrop();
+        EXPECT_EQ(backdrop ? backdrop->width : 0, number) << name;
     }
+    std::map<std::string, std::string> keys = {
+        {"StaticText1", "ORIGINALTEMPO"}, {"StaticText6", "SEMITOTRANSPOSE"},
+        {"StaticText18", "SAMPLERATE"},   {"StaticText19", "NUMBERBEATS"}, {"StaticText21", "LOOPLENGTH"},
+        {"StaticText5", "LOOPLENGTHMS"},  {"StaticText7", "DIAPASONHZ"},  {"aboutbuttxt", "ABOUTBUT"},
+    };
+    for (int tab = 1; tab <= 7; ++tab) // each tab's help text
+        keys["StaticText3" + std::to_string(tab)] = "HELP" + std::to_string(tab);
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(user.Get<fw::StaticText>(name).Text(), "[Strings." + key + "]") << name;
+    EXPECT_EQ(user.Text("StaticText2") + "|" + user.Get<fw::PushButton>("TapCopy").Caption(), "|[Strings.TAPCOPYGLOBAL]");
+    fw::SetLocalizedStringSource(nullptr);
+
+    // The links of both windows, used as a person does: pointer over them, clicks.
+    for (const std::string window : {"Cadenzo", "winabout"}) {
+        SCOPED_TRACE(window);
+        // The captions shown blue; the others are black.
+        auto blue = [&] {
+            std::string shown;
+            for (const char* caption : {"contactbuttxt", "webbuttxt", "aboutbuttxt"})
+                if (auto* text = dynamic_cast<fw::StaticText*>(user.FindWindow(window)->ControlByName(caption)))
+                    shown += text->TextColor() == 0x0000FF ? caption : text->TextColor() == 0 ? "" : "?";
+            return shown;
+        };
+        // A picture and its caption; the About link is the main window's alone.
+        std::vector<std::array<const char*, 2>> links = {{"contactbut", "contactbuttxt"}, {"webbut", "webbuttxt"}};
+        window == "Cadenzo" ? links.push_back({"aproposbut", "aboutbuttxt"}) : user.Click("aproposbut");
+        // Down from each picture onto its caption: the colour set last stays.
+        for (const auto& [picture, caption] : links)
+            for (const char* control : {picture, caption}) {
+                user.Hover(window, control, true);
+                EXPECT_EQ(blue(), caption) << control;
+                user.Hover(window, control, false);
+                EXPECT_EQ(blue(), "") << control;
+            }
+        for (const char* control : {"contactbut", "contactbuttxt", "webbut", "webbuttxt"})
+            user.ClickIn(window, control);
+    }
+    const std::string c = ContactURL(), w = WebsiteURL();
+    EXPECT_EQ(user.OpenedLinks(), (std::vector<std::string>{c, c, w, w, c, c, w, w}));
+    EXPECT_EQ(fw::Windows().size(), 2u);
 }
 
 } // namespace

@@ -1,24 +1,27 @@
-// Start-up as a whole: an opened document, and what happens when something
-// escapes.
+// Start-up as a whole: the pictures and texts it reads, the menu bar it
+// builds, and what happens when something escapes; then an opened document.
 
 #include "app.h"
+#include "clipboard.h"
+#include "localization.h"
+#include "menubar.h"
+#include "pictures.h"
 #include "simuser.h"
 #include "startup.h"
 #include "system.h"
+#include "uistrings.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <algorithm>
+#include <clocale>
+#include <cstdlib>
+#include <libintl.h>
+#include <map>
+#include <optional>
+#include <string>
 
-TEST(StartUp, AnOpenedDocumentOnlyMakesTheWindowForgetTheCarriedTempo)
-{
-    SimUser user;
-    user.Start();
-    user.TypeInto("tempo1", "120");
-    App().OpenDocument(fw::FolderItem("/tmp/some document.txt"));
-    EXPECT_EQ(user.Window().tempoglobal, 0.0);
-    EXPECT_EQ(fw::Windows().size(), 1u);
-}
+namespace {
 
 TEST(StartUp, AnExceptionThatEscapesIsReportedAndEndsWithStatusOne)
 {
@@ -29,6 +32,122 @@ TEST(StartUp, AnExceptionThatEscapesIsReportedAndEndsWithStatusOne)
     _Main();
     EXPECT_NE(testing::internal::GetCapturedStderr().find("NilObjectException"), std::string::npos);
     EXPECT_EQ(fw::RuntimeExit(), 1);
+}
+
+// Read from the application's resources once and kept for the run; a missing
+// one is read again until it is there.
+TEST(StartUp, EachPictureIsReadOnceAndKeptAndAMissingOneIsReadAgain)
+{
+    SimUser user; // forgets the pictures read before, and after
+    static std::map<int, int> reads;
+    static bool hasNotes = false;
+    struct CountingResources : fw::ResourceFork {
+        fw::PicturePtr GetPicture(int id) override
+        {
+            ++reads[id];
+            return id == 172 && !hasNotes ? nullptr : std::make_shared<fw::Picture>();
+        }
+    };
+    fw::SetResourceForkFactory(+[]() -> std::unique_ptr<fw::ResourceFork> { return std::make_unique<CountingResources>(); });
+    for (int round = 0; round < 2; ++round)
+        for (auto accessor : {logo, contact, web, apropos, Notes})
+            EXPECT_EQ(accessor(), accessor == Notes ? nullptr : accessor());
+    EXPECT_EQ(reads, (std::map<int, int>{{168, 1}, {169, 1}, {170, 1}, {171, 1}, {172, 2}}));
+    hasNotes = true;
+    fw::PicturePtr notes = Notes();
+    EXPECT_TRUE(notes != nullptr && Notes() == notes);
+    EXPECT_EQ(reads[172], 3);
+}
+
+// Without a translation each text is its English default, asked by its key
+// once per run. A sample that covers the typos, the blanks before colons and
+// the dots.
+TEST(StartUp, EachTextIsItsEnglishDefaultAskedByItsKeyOncePerRun)
+{
+    SimUser user; // forgets the texts looked up before, and after
+    const struct { std::string (*getter)(); const char *key, *english; } cases[] = {
+        {Strings::LOOPLENGTHMS, "Strings.LOOPLENGTHMS", "Loop Length In Ms :"},
+        {Strings::ABOUT, "Strings.ABOUT", "About Cadenzo..."},
+        {Strings::TAPCOPYGLOBAL, "Strings.TAPCOPYGLOBAL", "Copy to global tempo"},
+        {Strings::HELP3, "Strings.HELP3",
+         "Enter the tempo of your song in BPM to get the delay in ms or the frequency to use with LFO or other "
+         "hertz paramters to synchronise with your song. You can directly enter a number into the cells to obtain "
+         "the tempo."},
+        {Strings::HELP7, "Strings.HELP7",
+         "You can add or substract two SMPTE codes, or convert one code like 90m 24s 20f to obtain 1h 30m 24s 20f"},
+    };
+    std::map<std::string, std::pair<std::string, int>> asked; // key: English, times
+    fw::SetLocalizedStringSource([&](const std::string& key, const std::string& english) {
+        asked[key] = {english, asked[key].second + 1};
+        return english;
+    });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(c.getter() + "|" + c.getter(), std::string(c.english) + "|" + c.english);
+        EXPECT_EQ(asked[c.key], std::pair(std::string(c.english), 1));
+    }
+    fw::SetLocalizedStringSource(nullptr);
+}
+
+TEST(StartUp, AGettextCatalogueTranslatesWhatItHoldsAndNothingElse)
+{
+    SimUser user; // forgets the texts looked up before, and after
+    // Put back at the end for the tests after this one (nullopt: LANGUAGE unset).
+    const std::string folder = bindtextdomain("cadenzo", nullptr), messages = std::setlocale(LC_MESSAGES, nullptr);
+    const char* set = std::getenv("LANGUAGE");
+    const std::optional<std::string> language = set ? std::optional<std::string>(set) : std::nullopt;
+    fw::SetLocaleDirectory(CADENZO_TEST_LOCALE_DIR);
+    ::setenv("LANGUAGE", "de", 1);
+    std::setlocale(LC_MESSAGES, "C.UTF-8");
+    EXPECT_EQ(Strings::NEWTEMPO() + "|" + Strings::SELECTALL() + "|" + Strings::ORIGINALTEMPO(),
+              "Neues Tempo (BPM) :|Alles auswählen|Original Tempo (BPM) :");
+    bindtextdomain("cadenzo", folder.c_str());
+    std::setlocale(LC_MESSAGES, messages.c_str());
+    language ? ::setenv("LANGUAGE", language->c_str(), 1) : ::unsetenv("LANGUAGE");
+}
+
+TEST(MenuBar, HasTheFileAndEditMenusInOrderWithTheirShortcutsAndEditsOnlyTheFocusedField)
+{
+    SimUser user;
+    user.Start();
+    std::vector<std::string> items;
+    for (const auto& menu : Menu().Children())
+        for (const auto& item : menu->Children())
+            items.push_back(menu->Text + " > " + item->Text + " " + item->KeyboardShortcut + " (" + item->Name + ")");
+    EXPECT_EQ(items, (std::vector<std::string>{
+                         "File > Close Cmd+W (FileClose)", "File > -  (UntitledMenu2)", "File > Quit Cmd+Q (FileQuit)",
+                         "Edit > Cut Cmd+X (EditCut)", "Edit > Copy Cmd+C (EditCopy)", "Edit > Paste Cmd+V (EditPaste)",
+                         "Edit > Delete  (EditClear)", "Edit > Select all Cmd+A (EditSelectAll)",
+                         "Edit > About Cadenzo...  (FileAbout)"}));
+
+    // The edit commands work only in the focused field, and recompute. The
+    // Tap tab has no field: the focus leaves with the Tempo tab's fields.
+    const char* const edits[] = {"EditSelectAll", "EditCut", "EditCopy", "EditPaste", "EditClear"};
+    auto enabled = [&](const char* item) { return user.MenuItemEnabled(item); };
+    user.ChooseTab("Tap");
+    EXPECT_TRUE(std::ranges::none_of(edits, enabled) && user.MenuItemEnabled("FileQuit"));
+    EXPECT_FALSE(user.PressShortcut("Cmd+A"));
+    user.ChooseTab("Tempo");
+    EXPECT_TRUE(std::ranges::all_of(edits, enabled));
+
+    user.TypeInto("tempo1", "120");
+    user.TypeInto("tempo2", "140");
+    EXPECT_TRUE(user.PressShortcut("Cmd+A"));
+    EXPECT_EQ(user.Get<fw::EditField>("tempo2").SelText(), "140");
+    EXPECT_TRUE(user.PressShortcut("Cmd+C"));
+    EXPECT_EQ(fw::Clipboard::Text(), "140");
+    // A shortcut or a menu item, then tempo2 and the stretch it gives.
+    const char* const steps[][3] = {{"Cmd+X", "", ""},         {"Cmd+V", "140", "85.71%"}, {"Cmd+V", "140140", ""},
+                                    {"EditSelectAll", "140140", ""}, {"EditClear", "", ""}};
+    for (const auto& [step, tempo2, time1] : steps) {
+        SCOPED_TRACE(step);
+        EXPECT_TRUE(std::string(step).starts_with("Cmd+") ? user.PressShortcut(step) : user.ChooseMenuItem(step));
+        EXPECT_EQ(user.Text("tempo2") + " " + user.Text("time1"), std::string(tempo2) + " " + time1);
+    }
+    // An opened document only makes the window forget the carried tempo.
+    App().OpenDocument(fw::FolderItem("/tmp/some document.txt"));
+    EXPECT_EQ(user.Window().tempoglobal, 0.0);
+    EXPECT_EQ(fw::Windows().size(), 1u);
 }
 
 } // namespace
