@@ -60,6 +60,11 @@ TEST(NotesTab, OpensWithTheNotesFor440AndAReferenceGivesTheListAtOnceAndTheField
         EXPECT_EQ(Cells(list, {0, 11, 12, 68, 69, 127}, 2), "    C -2|    B -2|    C -1|    G# 3|    A 3|    G 8");
         EXPECT_EQ(Cells(list, {0, 127}, 0) + Cells(list, {0, 57, 69, 81, 127}, 1), std::string("   0|   127") + k440);
         ExpectReferenceInView(*user, view);
+        if (view) {
+            QSignalSpy resets(ListView()->model(), &QAbstractItemModel::modelReset);
+            user->TypeInto("diapason", "415");
+            EXPECT_EQ(resets.count(), 3) << "one reset a keystroke";
+        }
         for (const Row& r : rows) {
             SCOPED_TRACE(r.name);
             user->TypeInto("diapason", r.typed);
@@ -75,24 +80,6 @@ TEST(NotesTab, OpensWithTheNotesFor440AndAReferenceGivesTheListAtOnceAndTheField
             EXPECT_EQ(user->Text("diapason") + " " + Cells(list, {0, 57, 69, 81, 127}, 1), r.left + std::string(" ") + r.hz);
         }
     }
-}
-
-TEST_F(RealWindow, TheNotesListIsPaintedAsTheDesignHasItAndRebuiltOnceAKey)
-{
-    user.Start();
-    user.ChooseTab("Notes");
-    QTableView* list = ListView();
-    QImage shot = list->viewport()->grab().toImage();
-    // A corner of each cell: the text starts at its left edge.
-    auto corner = [&](int row) {
-        return shot.pixelColor(list->visualRect(list->model()->index(row, 2)).bottomRight() - QPoint(1, 1));
-    };
-    EXPECT_EQ(corner(66), QColor(255, 255, 255));
-    EXPECT_EQ(corner(67), QColor(217, 228, 250));
-    EXPECT_NE(corner(69), QColor(217, 228, 250)) << "the selected row is highlighted";
-    QSignalSpy resets(list->model(), &QAbstractItemModel::modelReset);
-    user.TypeInto("diapason", "442");
-    EXPECT_EQ(resets.count(), 3);
 }
 
 } // namespace
