@@ -42,38 +42,36 @@ TEST(DelayTab, CellsFollowTheTempoInBothUnitsAndALengthTypedGivesTheTempoBack)
 {
     for (bool view : {false, true}) {
         SCOPED_TRACE(view ? "through the view" : "on the core");
-        auto owner = NewUser(view);
-        SimUser& user = *owner;
-        user.Start();
-        user.ChooseTab("Delay");
-        user.TypeInto("tempo3", "120");
-        EXPECT_EQ(Cells(user, " "), "2000.00 3000.00 1333.33 1000.00 1500.00 666.67 500.00 750.00 333.33 "
+        auto user = NewUser(view);
+        user->Start();
+        user->ChooseTab("Delay");
+        user->TypeInto("tempo3", "120");
+        EXPECT_EQ(Cells(*user, " "), "2000.00 3000.00 1333.33 1000.00 1500.00 666.67 500.00 750.00 333.33 "
                                     "250.00 375.00 166.67 125.00 187.50 83.33 62.50 93.75 41.67 ");
-        EXPECT_DOUBLE_EQ(user.Window().tempoglobal, 120);
 
-        user.Window().curseurentry = 3;
-        user.TypeInto("note7", "333");
+        user->Window().curseurentry = 3;
+        user->TypeInto("note7", "333");
         // The other cells follow the rounded tempo: 124.87 from 180.18018.
-        EXPECT_EQ(user.Text("tempo3") + " " + user.Text("note14"), "180.18 124.88");
-        EXPECT_DOUBLE_EQ(user.Window().tempoglobal, 180.18);
-        EXPECT_EQ(user.Window().curseurentry, 1);
+        EXPECT_EQ(user->Text("tempo3") + " " + user->Text("note14"), "180.18 124.88");
+        EXPECT_DOUBLE_EQ(user->Window().tempoglobal, 180.18);
+        EXPECT_EQ(user->Window().curseurentry, 1);
         // A unit switch turns every cell, the focused one too, from tempo3, and
         // leaves tempo3 ready to type over: focused, its whole text selected.
-        user.Click("buttonhz");
-        EXPECT_EQ(user.Text("note7") + " " + user.Text("note18"), "3.00 36.04");
-        EXPECT_EQ(user.FocusedName() + " " + user.Get<fw::EditField>("tempo3").SelText(), "tempo3 180.18");
-        user.Click("buttonms");
-        EXPECT_EQ(user.Text("note7") + " " + user.Text("note18"), "333.00 27.75");
+        user->Click("buttonhz");
+        EXPECT_EQ(user->Text("note7") + " " + user->Text("note18"), "3.00 36.04");
+        EXPECT_EQ(user->FocusedName() + " " + user->Get<fw::EditField>("tempo3").SelText(), "tempo3 180.18");
+        user->Click("buttonms");
+        EXPECT_EQ(user->Text("note7") + " " + user->Text("note18"), "333.00 27.75");
         // Typed over: 24 BPM in milliseconds gives the widest values, shown whole in the window.
-        user.Type("24");
-        EXPECT_EQ(user.Text("note2"), "15000.00");
+        user->Type("24");
+        EXPECT_EQ(user->Text("note2"), "15000.00");
         if (view) {
             const QFont regular = CellWidget(4).font();
             ExpectEveryCellWhole();
             // Only the cells that need it are narrowed, and never shortened.
             EXPECT_LT(CellWidget(1).font().stretch(), regular.stretch());
             EXPECT_EQ(CellWidget(1).font().pixelSize(), regular.pixelSize());
-            user.Click("buttonhz");
+            user->Click("buttonhz");
             ExpectEveryCellWhole();
             EXPECT_EQ(CellWidget(1).font(), regular);
         }

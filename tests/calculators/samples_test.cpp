@@ -30,7 +30,6 @@ std::string Fields(const SimUser& user)
 
 TEST(SamplesTab, TheOtherLinkedFieldsFollowTheOneTyped)
 {
-    constexpr std::int32_t kIntegerMax = std::numeric_limits<std::int32_t>::max();
     // shown: the five fields; global, freq1 and beats1: what is carried and kept.
     struct Row { const char *name, *rate, *beats, *into, *typed, *shown; double global; int freq1, beats1; };
     const Row rows[] = {
@@ -47,7 +46,7 @@ TEST(SamplesTab, TheOtherLinkedFieldsFollowTheOneTyped)
         {"beats limit refused but kept", "44100", "200", "tempo5", "120", "44100 200   120", 120, 44100, 200},
         {"just below the beats limit", "44100", "199", "tempo5", "120", "44100 199 4387950 99500 120", 120, 44100, 199},
         {"half a beat kept whole", "44100", "0.5", "tempo5", "120", "44100 0.5 11025 250 120", 120, 44100, 0},
-        {"a huge rate saturates", "1e300", "4", "loopl", "88200", "1e300 4 88200  ", 0, kIntegerMax, 4},
+        {"a huge rate saturates", "1e300", "4", "loopl", "88200", "1e300 4 88200  ", 0, std::numeric_limits<std::int32_t>::max(), 4},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

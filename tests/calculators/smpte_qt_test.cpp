@@ -46,7 +46,6 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
         {"negative input", "24 fps", "-1 30 0 0", " +", "0", "-0 30 0 0.00"},
         // 29.97 has no exact Double: whole seconds stay whole.
         {"whole minute at 29.97", "29.97 fps", "0 1 0 0", " +", "0", "0 1 0 0.00"},
-        {"long code at 29.97", "29.97 fps", "5744 14 11 0", " +", "0", "5744 14 11 0.00"},
         {"same length two ways", "29.97 fps", "0 1 45 0", " -", "0 0 105 0", "0 0 0 0.00"},
         // Beyond 2^31 seconds.
         {"past integer seconds", "29.97 fps", "600000 0 0 0", " +", "0", "600000 0 0 0.00"},
