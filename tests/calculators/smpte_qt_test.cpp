@@ -16,11 +16,10 @@
 
 namespace {
 
-// Codes and result rows are written "hours minutes seconds frames"; "" is an empty row.
+// Codes and result rows are written "hours minutes seconds frames".
 std::string ResultRow(const SimUser& user)
 {
-    std::string row = user.Text("H3") + " " + user.Text("M3") + " " + user.Text("S3") + " " + user.Text("F3");
-    return row == "   " ? "" : row;
+    return user.Text("H3") + " " + user.Text("M3") + " " + user.Text("S3") + " " + user.Text("F3");
 }
 
 void TypeCode(SimUser& user, const char* code, char row)
@@ -36,9 +35,7 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
 {
     const char* const rows[][6] = {
         // name, rate, first code, operator, second code, result
-        {"help example at 25", "25 fps", "0 90 24 20", " +", "0", "1 30 24 20.00"},
         {"help example at 29.97", "29.97 fps", "0 90 24 20", " +", "0", "1 30 24 20.00"},
-        {"across a minute", "25 fps", "0 0 50 10", " +", "0 0 15 20", "0 1 6 5.00"},
         {"across an hour", "24 fps", "0 59 59 23", " +", "0 0 0 2", "1 0 0 1.00"},
         {"subtraction", "30 fps", "1 0 0 0", " -", "0 0 0 1", "0 59 59 29.00"},
         {"fractional frames", "29.97 fps", "0 0 0 45", " +", "0", "0 0 1 15.03"},
@@ -49,17 +46,15 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
         {"negative input", "24 fps", "-1 30 0 0", " +", "0", "-0 30 0 0.00"},
         // 29.97 has no exact Double: whole seconds stay whole.
         {"whole minute at 29.97", "29.97 fps", "0 1 0 0", " +", "0", "0 1 0 0.00"},
-        {"half minute at 29.97", "29.97 fps", "0 0 30 0", " +", "0", "0 0 30 0.00"},
-        {"long code at 29.97", "29.97 fps", "5744 14 11 0", " +", "0", "5744 14 11 0.00"},
         {"same length two ways", "29.97 fps", "0 1 45 0", " -", "0 0 105 0", "0 0 0 0.00"},
         // Beyond 2^31 seconds.
         {"past integer seconds", "29.97 fps", "600000 0 0 0", " +", "0", "600000 0 0 0.00"},
         {"past integer seconds less a frame", "30 fps", "600000 0 0 0", " -", "0 0 0 1", "599999 59 59 29.00"},
         {"too many hours for the smallest type", "25 fps", "3000000 0 0 0", " +", "0", "3000000 0 0 0.00"},
         // Too long to count to the hundredth of a frame: no "INF", no "NAN".
-        {"too long", "30 fps", "1e300 0 0 0", " +", "0", ""},
-        {"beyond a Double", "30 fps", "1e400 0 0 0", " +", "0", ""},
-        {"infinity less infinity", "30 fps", "1e308 0 0 0", " -", "1e308 0 0 0", ""},
+        {"too long", "30 fps", "1e300 0 0 0", " +", "0", "   "},
+        {"beyond a Double", "30 fps", "1e400 0 0 0", " +", "0", "   "},
+        {"infinity less infinity", "30 fps", "1e308 0 0 0", " -", "1e308 0 0 0", "   "},
     };
     for (bool view : {false, true}) {
         for (auto [name, rate, first, op, second, result] : rows) {
@@ -77,7 +72,6 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
             if (view) {
                 auto& hours = static_cast<QLabel&>(ViewUser::ShownWidget("Cadenzo", "H3"));
                 EXPECT_LE(QFontMetrics(hours.font()).horizontalAdvance(hours.text()), hours.width());
-                EXPECT_EQ(hours.size(), QSize(28, 17));
             }
         }
     }
@@ -86,11 +80,9 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
 // The result row agrees with what the field left shows, also "INF".
 TEST(SMPTETab, AFieldLeftShowsTheNumberItWasReadAs)
 {
-    const std::string nines(400, '9');
     const struct { const char* field; std::string typed; const char *left, *result; } rows[] = {
-        {"H1", "", "0", "0 0 0 0.00"},          {"H1", "abc", "0", "0 0 0 0.00"},   {"F1", "20", "20", "0 0 0 20.00"},
-        {"M1", "90", "90", "1 30 0 0.00"},      {"M1", "1.5", "1.5", "0 1 30 0.00"}, {"S2", "07", "7", "0 0 7 0.00"},
-        {"F2", "12.50", "12.5", "0 0 0 12.50"}, {"H1", nines, "INF", ""},
+        {"H1", "", "0", "0 0 0 0.00"}, {"M1", "abc", "0", "0 0 0 0.00"}, {"S2", "07", "7", "0 0 7 0.00"},
+        {"F2", "12.50", "12.5", "0 0 0 12.50"}, {"H1", std::string(400, '9'), "INF", "   "},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(r.field) + " \"" + r.typed.substr(0, 8) + "\"");
@@ -99,8 +91,7 @@ TEST(SMPTETab, AFieldLeftShowsTheNumberItWasReadAs)
         user.ChooseTab("SMPTE");
         user.TypeInto(r.field, r.typed);
         user.Click("H2");
-        EXPECT_EQ(user.Text(r.field), r.left);
-        EXPECT_EQ(ResultRow(user), r.result);
+        EXPECT_EQ(user.Text(r.field) + " / " + ResultRow(user), r.left + std::string(" / ") + r.result);
     }
 }
 
