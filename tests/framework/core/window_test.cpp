@@ -46,6 +46,13 @@ public:
     std::function<void()> onLostFocus, onTextChange; // what field a's handlers do after logging
 };
 
+// What a handler may do: close its window, then read a field of it.
+void CloseThenRead(Form& f)
+{
+    f.CloseWindow();
+    g_log.push_back("then reads " + f.Field("a").Text());
+}
+
 TEST(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
 {
     using F = Form&;
@@ -60,13 +67,13 @@ TEST(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
          {"a TextChange", "a TextChange"}, " "},
         {"closed by its own field's TextChange, freed once it is done", "",
          [](F f) {
-             f.onTextChange = [&f] { f.CloseWindow(); g_log.push_back("then reads " + f.Field("a").Text()); };
+             f.onTextChange = [&f] { CloseThenRead(f); };
              f.Field("a").SetText("1");
          },
          {"a TextChange", "Form Close", "then reads 1"}, "freed 1"},
         {"closed by its own menu handler, which then reads a field", "",
          [](F f) {
-             f._AddMenuHandler("FileClose", [&f] { f.CloseWindow(); g_log.push_back("then reads " + f.Field("a").Text()); return false; });
+             f._AddMenuHandler("FileClose", [&f] { CloseThenRead(f); return false; });
              EXPECT_TRUE(fw::ChooseMenuItem("FileClose"));
          },
          {"Form Close", "then reads "}, "freed 1"},
