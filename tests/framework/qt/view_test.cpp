@@ -1,7 +1,8 @@
 // The Qt view under a window of the test's own, for what the program's
-// windows never do: a field's handler that rewrites the text as it is typed,
-// a key its KeyDown keeps, a character of two UTF-16 units, and a button's
-// handler that closes its window or throws while Qt is still in the click.
+// windows never show: a field's handler that rewrites the text as it is
+// typed, a key its KeyDown keeps, a character of two UTF-16 units, Qt's own
+// ways with radio buttons, pop-ups and pressed buttons, and a button's handler
+// that closes its window or throws while Qt is still in the click.
 
 #include "application.h"
 #include "platform.h"
@@ -9,9 +10,11 @@
 #include "window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -51,6 +54,14 @@ public:
             g_log.push_back("Action carries on in " + go.Name());
             return false;
         });
+        _AddControl("radio", std::make_unique<fw::RadioButton>())
+            ._SetProperties({.top = 100, .width = 80, .height = 20, .text = "4/4", .value = true});
+        _AddControl("popup", std::make_unique<fw::PopupMenu>())
+            ._SetProperties({.top = 130, .width = 120, .height = 24, .items = {"24", "25"}, .listIndex = 0});
+        auto& link = _AddControl("link", std::make_unique<fw::StaticText>());
+        link._SetProperties({.top = 160, .width = 100, .height = 20, .text = "www"});
+        for (const char* event : {"MouseEnter", "MouseExit"})
+            link._InstallInstanceEventHandler(event, [event](const fw::EventArgs&) { return g_log.push_back(event), false; });
     }
     ~Form() override { g_log.push_back("window freed"); }
     void Close() override { g_log.push_back("window.Close"); }
@@ -70,12 +81,10 @@ protected:
         form = &fw::NewWindow<Form>("Form");
         fw::RuntimeStartLoop();
         g_log.clear();
+        g_throws = false;
     }
     template <class W>
-    static W* Widget(const char* name)
-    {
-        return ViewUser::TopLevel("Form")->findChild<W*>(name);
-    }
+    static W* Widget(const char* name) { return ViewUser::TopLevel("Form")->findChild<W*>(name); }
 
     std::unique_ptr<Platform> m_platform = NewPlatform();
     Form* form = nullptr;
@@ -106,6 +115,26 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
                   row.after);
         EXPECT_EQ(field.Text(), edit->text().toStdString());
     }
+}
+
+// Qt's own ways that the core must not follow, or must hear.
+TEST_F(ViewTest, ALabelHearsThePointerARadioStaysOnAKeyChoosesInAPopUpAndAPressDraggedOffIsNoClick)
+{
+    ViewUser::TopLevel("Form")->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ViewUser::TopLevel("Form")));
+    // Qt also sends an enter at a click: the label hears one.
+    QTest::mouseEvent(QTest::MouseMove, Widget<QWidget>("link"), Qt::NoButton, {}, {});
+    QTest::mouseClick(Widget<QWidget>("link"), Qt::LeftButton);
+    QTest::mouseEvent(QTest::MouseMove, Widget<QWidget>("field"), Qt::NoButton, {}, {});
+    auto* radio = Widget<QRadioButton>("radio");
+    QTest::mouseClick(radio, Qt::LeftButton);
+    EXPECT_TRUE(radio->isChecked());
+    Widget<QComboBox>("popup")->setFocus();
+    QTest::keyClick(Widget<QComboBox>("popup"), Qt::Key_Down);
+    EXPECT_EQ(fw::ControlAs<fw::PopupMenu>(*form, "popup").ListIndex(), 1);
+    QTest::mousePress(Widget<QPushButton>("go"), Qt::LeftButton);
+    QTest::mouseRelease(Widget<QPushButton>("go"), Qt::LeftButton, {}, {200, 5});
+    EXPECT_EQ(g_log, (Lines{"MouseEnter", "MouseExit"})) << "the label's, and no Action";
 }
 
 // Within the loop, as the user's click comes; a loop that does not end fails
