@@ -3,7 +3,6 @@
 // the sums run on the core and again through the real window, where a long
 // count of hours also shows whole in its 28-pixel result.
 
-#include "globalprefs.h"
 #include "viewuser.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +67,6 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
             TypeCode(*user, second, '2');
             user->ChoosePopupItem("operateur", op);
             EXPECT_EQ(ResultRow(*user), result);
-            EXPECT_EQ(GlobalPrefs::SMPTEpopup, user->Get<fw::PopupMenu>("SMPTEformat").ListIndex());
             if (view) {
                 auto& hours = static_cast<QLabel&>(ViewUser::ShownWidget("Cadenzo", "H3"));
                 EXPECT_LE(QFontMetrics(hours.font()).horizontalAdvance(hours.text()), hours.width());

@@ -15,7 +15,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableView>
 
 #include <cstdlib>
 #include <functional>
@@ -63,7 +62,7 @@ struct Session {
     // What the user does next, and its name; nothing when there is nothing to do it on.
     Action Next()
     {
-        static std::discrete_distribution<int> kind({20, 12, 6, 16, 5, 4, 12, 7, 4});
+        static std::discrete_distribution<int> kind({20, 12, 6, 16, 5, 12, 7, 4});
         switch (kind(random)) {
         case 0: {
             static const char* const ways[] = {"type over ", "type into ", "paste from the menu into ", "paste with Ctrl+V into "};
@@ -100,20 +99,11 @@ struct Session {
             return {"choose " + item + " in " + name, [=, this] { user.ChoosePopupItem(name, item); }};
         }
         case 5: {
-            QTableView* table = Shown<QTableView>();
-            if (table == nullptr)
-                return {};
-            std::string name = Name(table);
-            int row = Below(table->model()->rowCount()), column = Below(table->model()->columnCount());
-            return {"click the cell " + std::to_string(row) + "," + std::to_string(column) + " of " + name,
-                    [=, this] { user.ClickCell(name, row, column); }};
-        }
-        case 6: {
             std::string command = Any<std::string>({"EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll", "FileAbout",
                                                     "FileClose", "FileQuit", "Cmd+A", "Cmd+C", "Cmd+X", "Cmd+V", "Cmd+W", "Cmd+Q"});
             return {command, [=, this] { command.starts_with("Cmd+") ? user.PressShortcut(command) : user.ChooseMenuItem(command); }};
         }
-        case 7: {
+        case 6: {
             int ticks = 5 + Below(150);
             bool pad = Below(2) == 0;
             return {std::to_string(ticks) + " ticks later, tap " + (pad ? "the pad" : "the space bar"), [=, this] {

@@ -163,7 +163,8 @@ TEST(Prefs, TwoInstancesQuittingAtOnceLeaveOneOfTheirFilesWhole)
     int reads = 0;
     for (int running = 2, status = 0; running > 0;) {
         // Once saved, the file is always there, whole: a rename replaces it.
-        if (fs::exists(user.PrefsFilePath()) && ++reads > 0) {
+        if (fs::exists(user.PrefsFilePath())) {
+            ++reads;
             const Values read = user.PrefsFileValues();
             ASSERT_TRUE(user.PrefsFileBytes().size() == 32u && (read == own[0] || read == own[1])) << "torn or mixed, read " << reads;
         }

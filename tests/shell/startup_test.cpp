@@ -67,8 +67,6 @@ TEST(StartUp, EachTextIsItsEnglishDefaultAskedByItsKeyOncePerRun)
     SimUser user; // forgets the texts looked up before, and after
     const struct { std::string (*getter)(); const char *key, *english; } cases[] = {
         {Strings::LOOPLENGTHMS, "Strings.LOOPLENGTHMS", "Loop Length In Ms :"},
-        {Strings::ABOUT, "Strings.ABOUT", "About Cadenzo..."},
-        {Strings::TAPCOPYGLOBAL, "Strings.TAPCOPYGLOBAL", "Copy to global tempo"},
         {Strings::HELP3, "Strings.HELP3",
          "Enter the tempo of your song in BPM to get the delay in ms or the frequency to use with LFO or other "
          "hertz paramters to synchronise with your song. You can directly enter a number into the cells to obtain "
