@@ -46,9 +46,9 @@ struct Session {
         return text;
     }
 
-    // A named control of that class the main window shows, or nullptr.
+    // One of the named controls of that class the main window shows, at random, or nullptr.
     template <class W>
-    W* Shown()
+    W* AnyShown()
     {
         std::vector<W*> shown;
         if (QMainWindow* window = ViewUser::TopLevel("Cadenzo"))
@@ -66,7 +66,7 @@ struct Session {
         switch (kind(random)) {
         case 0: {
             static const char* const ways[] = {"type over ", "type into ", "paste from the menu into ", "paste with Ctrl+V into "};
-            std::string field = Name(Shown<QLineEdit>()), text = Text();
+            std::string field = Name(AnyShown<QLineEdit>()), text = Text();
             int how = Below(4);
             if (field.empty())
                 return {};
@@ -79,7 +79,7 @@ struct Session {
                     }};
         }
         case 1: {
-            std::string name = Name(Shown<QWidget>());
+            std::string name = Name(AnyShown<QWidget>());
             return {"click " + name, [=, this] { user.Click(name); }};
         }
         case 2: {
@@ -92,7 +92,7 @@ struct Session {
             return {"press " + key, [=, this] { user.PressKey(key); }};
         }
         case 4: {
-            QComboBox* combo = Shown<QComboBox>();
+            QComboBox* combo = AnyShown<QComboBox>();
             if (combo == nullptr)
                 return {};
             std::string name = Name(combo), item = combo->itemText(Below(combo->count())).toStdString();
