@@ -107,6 +107,7 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
     const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
     if (::geteuid() == 0 && nobody == nullptr)
         GTEST_SKIP() << "running as root, which reads every file, and there is no user nobody to run as";
+    const gid_t group = ::getegid();
     ASSERT_TRUE(nobody == nullptr || (::setegid(nobody->pw_gid) == 0 && ::seteuid(nobody->pw_uid) == 0));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,7 +136,7 @@ TEST(Prefs, AnOddItemWhereTheFileGoesIsKeptAndNothingIsLeftBehind)
             EXPECT_EQ(fs::status(file).permissions(), *mode);
         }
     }
-    EXPECT_TRUE(nobody == nullptr || (::seteuid(0) == 0 && ::setegid(0) == 0));
+    EXPECT_TRUE(nobody == nullptr || (::seteuid(0) == 0 && ::setegid(group) == 0));
     ::prctl(PR_SET_DUMPABLE, 1); // the sanitizers read /proc/self at exit
 }
 
