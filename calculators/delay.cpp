@@ -106,8 +106,7 @@ const std::vector<ControlRow>& DelayRows()
         Bind(Unit("buttonhz", {76, 227, 45, 14}, "hertz", false), "Action", On<&Cadenzo::buttonhz_Action>()),
         // Created before the cells, so they lie over the picture that labels them.
         {.name = "Canvas4", .cls = ControlClass::Canvas,
-         .design = {.left = 32, .top = 247, .width = 193, .height = 105, .page = 3, .parent = "TabPanel1",
-                    .useFocusRing = true},
+         .design = {.left = 32, .top = 247, .width = 193, .height = 105, .page = 3, .parent = "TabPanel1"},
          .picture = Notes},
         Cell(1, 50, 250, kLightRow),  Cell(2, 113, 250, kLightRow),  Cell(3, 177, 250, kLightRow),
         Cell(4, 50, 268, kDarkRow),   Cell(5, 113, 268, kDarkRow),   Cell(6, 177, 268, kDarkRow),

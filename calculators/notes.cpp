@@ -42,8 +42,7 @@ const std::vector<ControlRow>& NotesRows()
         [] {
             ControlRow row{.name = "noteshz", .cls = ControlClass::Listbox,
                            .design = {.left = 27, .top = 243, .width = 193, .height = 110, .page = 6,
-                                      .parent = "TabPanel1", .fontSize = 10, .useFocusRing = true,
-                                      .columnCount = 3}};
+                                      .parent = "TabPanel1", .fontSize = 10, .columnCount = 3}};
             row = Bind(std::move(row), "CellClick", On<&Cadenzo::noteshz_CellClick>());
             row = Bind(std::move(row), "Open", On<&Cadenzo::noteshz_Open>());
             row = Bind(std::move(row), "CellBackgroundPaint", On<&Cadenzo::noteshz_CellBackgroundPaint>());

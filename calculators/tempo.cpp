@@ -8,13 +8,7 @@ const std::vector<ControlRow>& TempoRows()
 {
     static const std::vector<ControlRow> rows = {
         TabLabel("StaticText1", 1, {34, 207, 112, 16}, Strings::ORIGINALTEMPO),
-        [] {
-            // The one control the design leaves active while its window is
-            // in the background; the view does not read the value.
-            ControlRow row = TabField("tempo1", 1, {166, 205, 48, 18});
-            row.design.autoDeactivate = false;
-            return Bind(std::move(row), "TextChange", On<&Cadenzo::tempo1_TextChange>());
-        }(),
+        Bind(TabField("tempo1", 1, {166, 205, 48, 18}), "TextChange", On<&Cadenzo::tempo1_TextChange>()),
         TabLabel("StaticText2", 1, {34, 232, 110, 16}, Strings::NEWTEMPO),
         Bind(TabField("tempo2", 1, {166, 229, 48, 18}), "TextChange", On<&Cadenzo::tempo2_TextChange>()),
         TabSeparator("Separator1", 1, {30, 252, 192, 4}),

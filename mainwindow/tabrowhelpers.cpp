@@ -35,7 +35,6 @@ ControlRow TabResult(const char* name, int page, Box box, std::string text)
 ControlRow TabField(const char* name, int page, Box box, std::string text)
 {
     ControlRow row{.name = name, .cls = ControlClass::EditFieldPlus, .design = OnPage(page, box)};
-    row.design.useFocusRing = true;
     if (!text.empty())
         row.design.text = std::move(text);
     return row;

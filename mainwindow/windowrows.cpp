@@ -42,7 +42,7 @@ const std::vector<ControlRow>& WindowRows()
         // the right, each a picture over its caption. The About link and the
         // website picture lie on the logo, so the logo carries them.
         {.name = "Canvas1", .cls = ControlClass::Canvas,
-         .design = {.left = 17, .top = 6, .width = 400, .height = 158, .useFocusRing = true},
+         .design = {.left = 17, .top = 6, .width = 400, .height = 158},
          .picture = logo},
         LinkEvents<class Cadenzo>(LinkPictureRow("contactbut", 433, 122, contact), Link::Contact),
         LinkEvents<class Cadenzo>(LinkCaptionRow("contactbuttxt", 422, 144, "Contact"), Link::Contact),

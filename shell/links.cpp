@@ -25,8 +25,7 @@ const char* CaptionOf(Link link)
 ControlRow LinkPictureRow(const char* name, int left, int top, fw::PicturePtr (*picture)(), std::string parent)
 {
     return {.name = name, .cls = ControlClass::Canvas,
-            .design = {.left = left, .top = top, .width = 41, .height = 22, .parent = std::move(parent),
-                       .useFocusRing = false},
+            .design = {.left = left, .top = top, .width = 41, .height = 22, .parent = std::move(parent)},
             .picture = picture};
 }
 

@@ -19,7 +19,7 @@ const std::vector<ControlRow>& AboutRows()
                          .fontSize = 12, .isDefault = true}},
              "Action", On<&winabout::PushButton1_Action>()),
         {.name = "Canvas1", .cls = ControlClass::Canvas,
-         .design = {.left = 64, .top = 6, .width = 123, .height = 158, .useFocusRing = true},
+         .design = {.left = 64, .top = 6, .width = 123, .height = 158},
          .picture = logo},
         // The first line reaches over the foot of the logo.
         {.name = "StaticText2", .cls = ControlClass::StaticText,

@@ -61,7 +61,7 @@ std::vector<std::shared_ptr<Window>> HoldAll(const std::vector<Window*>& windows
 {
     std::vector<std::shared_ptr<Window>> holds;
     for (Window* window : windows)
-        holds.push_back(window->Hold());
+        holds.push_back(Window::Hold(window));
     return holds;
 }
 

@@ -56,10 +56,6 @@ void Control::_SetProperties(const DesignProperties& design)
         m_font.size = *design.fontSize;
     if (design.bold)
         m_font.bold = *design.bold;
-    if (design.useFocusRing)
-        m_useFocusRing = *design.useFocusRing;
-    if (design.autoDeactivate)
-        m_autoDeactivate = *design.autoDeactivate;
     Changed();
 }
 
@@ -76,7 +72,7 @@ void Control::_InstallInstanceEventHandler(const std::string& event, EventHandle
 
 // ---- RunningEvent -----------------------------------------------------------
 
-RunningEvent::RunningEvent(Window* window) : m_hold(window ? window->Hold() : nullptr) { ++g_runningEvents; }
+RunningEvent::RunningEvent(Window* window) : m_hold(Window::Hold(window)) { ++g_runningEvents; }
 
 RunningEvent::~RunningEvent()
 {
@@ -126,8 +122,6 @@ void Control::MouseDown(int x, int y)
     args.y = y;
     Raise("MouseDown", args);
 }
-
-std::shared_ptr<Window> Control::HoldWindow() const { return m_window ? m_window->Hold() : nullptr; }
 
 void Control::Changed()
 {
@@ -286,11 +280,12 @@ void EditField::Copy() const
         Clipboard::SetText(SelText());
 }
 
-void EditField::Paste()
+void EditField::Paste() { Paste(Clipboard::Text()); }
+
+void EditField::Paste(std::string text)
 {
     // A one-line field takes the first line of what was copied.
-    std::string text = Clipboard::Text();
-    text = text.substr(0, text.find_first_of("\r\n"));
+    text.resize(std::min(text.find_first_of("\r\n"), text.size()));
     ReplaceSelection(text);
 }
 
@@ -302,7 +297,7 @@ void EditField::Clear()
 
 void EditField::MouseDown(int x, int y)
 {
-    auto hold = HoldWindow();
+    auto hold = Window::Hold(Owner());
     SetFocus();
     Control::MouseDown(x, y);
 }
@@ -438,7 +433,7 @@ void TabPanel::SetValue(int value)
 {
     if (value < 0 || value >= static_cast<int>(m_tabs.size()) || value == m_value)
         return;
-    auto hold = HoldWindow();
+    auto hold = Window::Hold(Owner());
     m_value = value;
     Changed();
     if (Owner())
@@ -543,7 +538,7 @@ Graphics Listbox::PaintCellBackground(int row, int column, int width, int height
 
 void Listbox::ClickCell(int row, int column, int x, int y)
 {
-    auto hold = HoldWindow();
+    auto hold = Window::Hold(Owner());
     SetFocus();
     EventArgs args;
     args.row = row;

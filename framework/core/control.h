@@ -80,8 +80,6 @@ struct DesignProperties {
     std::optional<Color> backColor{};
     std::optional<bool> multiLine{};
     std::optional<bool> border{};
-    std::optional<bool> useFocusRing{};
-    std::optional<bool> autoDeactivate{};
     std::optional<bool> value{};            // radio button
     std::vector<std::string> items{};       // pop-up items, tab captions
     std::optional<int> listIndex{};         // pop-up menu
@@ -127,8 +125,6 @@ public:
     const Font& TextFont() const { return m_font; }
     bool Visible() const { return m_visible; }
     // Design values kept as the layouts give them; the view reads neither.
-    bool UseFocusRing() const { return m_useFocusRing; }
-    bool AutoDeactivate() const { return m_autoDeactivate; }
     // Whether a user sees it: visible, on the selected page, parent shown.
     bool Shown() const;
     virtual bool AcceptsFocus() const { return false; }
@@ -163,8 +159,6 @@ protected:
     // once, when the outermost event ends; outside one, at once.
     void ChangedOncePerEvent();
     void SetFontBold(bool bold) { m_font.bold = bold; }
-    // For work after an event: the handler may have closed the window.
-    std::shared_ptr<Window> HoldWindow() const;
 
 private:
     friend class Window;
@@ -180,8 +174,6 @@ private:
     std::string m_parent;
     Font m_font;
     bool m_visible = true;
-    bool m_useFocusRing = false;
-    bool m_autoDeactivate = true;
     bool m_changeHeld = false;
     ControlObserver* m_observer = nullptr;
     std::vector<std::pair<std::string, EventHandler>> m_handlers;
@@ -236,7 +228,10 @@ public:
     void Backspace();
     void Cut();
     void Copy() const;
+    // From the clipboard, or the text the user brings another way (a drop,
+    // the X selection): the first line goes in.
     void Paste();
+    void Paste(std::string text);
     void Clear();
 
     void MouseDown(int x, int y) override;

@@ -17,7 +17,6 @@ class FolderItem {
 public:
     explicit FolderItem(std::filesystem::path path) : m_path(std::move(path)) {}
 
-    const std::filesystem::path& Path() const { return m_path; }
     // True also when it cannot be told (no permission to look), so that
     // nothing is taken for absent and then overwritten.
     bool Exists() const;

@@ -28,7 +28,6 @@ public:
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    Color ForeColor() const { return m_foreColor; }
     void SetForeColor(Color color) { m_foreColor = color; }
     void FillRect(int x, int y, int width, int height)
     {

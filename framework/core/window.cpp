@@ -126,7 +126,7 @@ void Window::MoveFocusTo(Control* control)
 {
     if (control == m_focus || (control != nullptr && !control->AcceptsFocus()))
         return;
-    auto hold = Hold();
+    auto hold = Hold(this);
     Control* losing = m_focus;
     // A move made by the LostFocus handler itself does not raise it again.
     if (losing != nullptr && losing != m_losing) {
@@ -146,7 +146,7 @@ void Window::MoveFocusTo(Control* control)
 
 void Window::PageChanged()
 {
-    auto hold = Hold();
+    auto hold = Hold(this);
     if (m_focus != nullptr && !m_focus->Shown())
         MoveFocusTo(nullptr);
     if (m_observer)
@@ -200,7 +200,7 @@ void Window::RaiseControlOpens()
     if (m_controlsOpened)
         return;
     m_controlsOpened = true;
-    auto hold = Hold();
+    auto hold = Hold(this);
     for (Control* control : m_order)
         control->Raise("Open");
 }

@@ -89,9 +89,12 @@ public:
     void Hide();
     // Raises the Close event; then the window is gone.
     void CloseWindow();
-    // Keeps the window alive while the caller still works on it; empty for a
-    // window the runtime does not own.
-    std::shared_ptr<Window> Hold() { return weak_from_this().lock(); }
+    // Keeps the window alive while the caller still works on it; empty for no
+    // window, or one the runtime does not own.
+    static std::shared_ptr<Window> Hold(Window* window)
+    {
+        return window ? window->weak_from_this().lock() : nullptr;
+    }
 
     // Controls, in the order they were added.
     Control& _AddControl(const std::string& name, std::unique_ptr<Control> control);
@@ -170,7 +173,7 @@ Control* RuntimeWindowControlByName(const Window* window, const std::string& nam
 template <class T>
 T& ControlAs(const Window& window, const std::string& name)
 {
-    auto* control = dynamic_cast<T*>(window.ControlByName(name));
+    auto* control = dynamic_cast<T*>(RuntimeWindowControlByName(&window, name));
     if (control == nullptr)
         throw NilObjectException("no control " + name);
     return *control;

@@ -101,9 +101,7 @@ public:
     PopupMenuView(WindowView& window, fw::PopupMenu& control, QWidget* content)
         : ControlView(window, control, new QComboBox(content))
     {
-        // Its list is drawn as a menu, in the desktop scheme's menu colours
-        // unless it is given the window's own.
-        Combo().view()->setPalette(content->window()->palette());
+        FollowPalette();
         connect(&Combo(), &QComboBox::activated, this, [this](int index) {
             auto* popup = static_cast<fw::PopupMenu*>(Control());
             FromUser([popup, index] { popup->SetListIndex(index); });
@@ -128,8 +126,25 @@ protected:
         combo.setCurrentIndex(popup.ListIndex());
     }
 
+    bool WidgetEvent(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            FollowPalette();
+        return false;
+    }
+
 private:
     QComboBox& Combo() const { return static_cast<QComboBox&>(*Widget()); }
+
+    // The list is a window of its own, which styles that draw it as a menu
+    // give the desktop scheme's menu colours. It takes the pop-up's, the
+    // window's, as its own: every role set, so none is taken from the menu.
+    void FollowPalette()
+    {
+        QPalette own = Combo().palette();
+        own.setResolveMask(~QPalette::ResolveMask(0));
+        Combo().view()->setPalette(own);
+    }
 };
 
 // Tabs too wide together for the panel give up padding, never text: they

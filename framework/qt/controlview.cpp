@@ -97,7 +97,7 @@ void ControlView::FromUser(const std::function<void()>& action)
         return;
     {
         // The input may close the window: it stays whole until the action ends.
-        std::shared_ptr<fw::Window> hold = m_control->Owner() ? m_control->Owner()->Hold() : nullptr;
+        std::shared_ptr<fw::Window> hold = fw::Window::Hold(m_control->Owner());
         fw::Reentry busy(m_fromUser);
         Guard(action);
     }

@@ -65,8 +65,9 @@ int LineWidth(const QFont& font, const QString& text)
 
 } // namespace
 
-FittedFont Fit(QFont font, const QString& text, int width)
+FittedFont Fit(const QFont& regular, const QString& text, int width)
 {
+    QFont font = regular;
     constexpr int kNarrowest = 75; // percent of the regular face; beyond it glyphs blur together
     constexpr int kSmallest = 60;  // percent of the regular size
     int measured = LineWidth(font, text);
@@ -81,9 +82,9 @@ FittedFont Fit(QFont font, const QString& text, int width)
     int stretch = own;
     int size = pixels;
     // Far too long for the narrowest face at the smallest size (a pasted
-    // page, say): no need to measure it again.
-    const bool hopeless =
-        static_cast<long long>(measured) * narrowest * smallest > 2LL * width * own * pixels;
+    // page, say): no need to try.
+    if (static_cast<long long>(measured) * narrowest * smallest > 2LL * width * own * pixels)
+        return {regular, false};
     // Widths shrink about in proportion to stretch × size, give or take each
     // glyph's rounding. The face narrows first; only a text too long even for
     // the narrowest face (a count of hours, say) gets smaller type, rather
@@ -92,7 +93,7 @@ FittedFont Fit(QFont font, const QString& text, int width)
     // once from the new width, and then the floor is taken. Every step
     // shrinks, so it ends.
     for (int tries = 0; measured > width && (stretch > narrowest || size > smallest); ++tries) {
-        if (hopeless || tries == 2) {
+        if (tries == 2) {
             stretch = narrowest;
             size = smallest;
         } else {
@@ -114,11 +115,13 @@ FittedFont Fit(QFont font, const QString& text, int width)
         font.setStretch(stretch);
         if (sized)
             font.setPixelSize(size);
-        if (hopeless)
-            return {font, false};
         measured = LineWidth(font, text);
     }
-    return {font, measured <= width};
+    // Small type for a text that is cut all the same only makes it
+    // unreadable: such a text keeps its own.
+    if (measured > width)
+        return {regular, false};
+    return {font, true};
 }
 
 int CodePointIndex(const QString& text, int utf16Index)

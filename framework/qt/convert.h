@@ -27,12 +27,13 @@ QFont ViewFont(const fw::Font& font);
 // The font narrowed just enough for one line of text to fit width pixels;
 // narrowing keeps the height, so a label designed for a narrower face stays
 // legible and whole. A text too long even so gets smaller type, down to a
-// floor; `fits` says whether it then fits.
+// floor; one that would not fit even there keeps the regular font, and
+// `fits` is false.
 struct FittedFont {
     QFont font;
     bool fits;
 };
-FittedFont Fit(QFont font, const QString& text, int width);
+FittedFont Fit(const QFont& regular, const QString& text, int width);
 
 // The core counts characters (code points), QString UTF-16 units.
 int CodePointIndex(const QString& text, int utf16Index);

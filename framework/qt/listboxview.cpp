@@ -1,5 +1,6 @@
 // The list box: a table without headers. The core keeps rows, selection and
-// scroll position; cell backgrounds are what its paint handler records. The
+// scroll position; cell backgrounds are what its paint handler records, and
+// cell fonts what the model gives, bold or fitted to the column. The
 // table reads the core's cells as it paints them, so a rebuilt list is one
 // model reset, not a copy of every cell.
 
@@ -45,13 +46,26 @@ public:
     QVariant data(const QModelIndex& index, int role) const override
     {
         const fw::Listbox* listbox = ListOf(m_view);
-        if (role != Qt::DisplayRole || listbox == nullptr)
+        if ((role != Qt::DisplayRole && role != Qt::FontRole) || listbox == nullptr)
             return {};
         // A cell the core no longer has (rows deleted since) reads as empty.
-        return ToQString(listbox->Cell(index.row(), index.column()));
+        QString text = ToQString(listbox->Cell(index.row(), index.column()));
+        return role == Qt::DisplayRole ? QVariant(text) : QVariant(CellFont(*listbox, index, text));
     }
 
 private:
+    // Bold where the core says, and fitted to the column as a label is: a
+    // cell cut short would show a frequency's first digits and an ellipsis.
+    QFont CellFont(const fw::Listbox& listbox, const QModelIndex& index, const QString& text) const
+    {
+        const auto& table = static_cast<const QTableView&>(*m_view.Widget());
+        QFont font = table.font();
+        font.setBold(listbox.CellBold(index.row(), index.column()));
+        // The item delegate lays the text out this far in from each side.
+        const int margin = table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1;
+        return Fit(font, text, table.columnWidth(index.column()) - 2 * margin).font;
+    }
+
     const ControlView& m_view;
     int m_rows = 0;
     int m_columns = 0;
@@ -83,7 +97,6 @@ public:
             }
             if (listbox->Selected(index.row()))
                 cell.state |= QStyle::State_Selected;
-            cell.font.setBold(listbox->CellBold(index.row(), index.column()));
         }
         QStyledItemDelegate::paint(painter, cell, index);
     }

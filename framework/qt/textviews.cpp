@@ -4,11 +4,17 @@
 #include "controlviews.h"
 #include "convert.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <optional>
 #include <utility>
 
 namespace fwqt {
@@ -121,10 +127,46 @@ protected:
 
     // A value written into a field cut to a narrower face would scroll out of
     // sight: the face narrows while the text does not fit, as a label's does;
-    // what is still too long scrolls, with the caret in view.
+    // what would not fit even in small type keeps the field's own and
+    // scrolls, with the caret in view.
     QFont WidgetFont() const override
     {
         return Fit(ControlView::WidgetFont(), ToQString(Field().Text()), TextRoom()).font;
+    }
+
+    // Text that comes in by other ways than typing goes through the core's
+    // paste, which keeps the first line: Qt would take every line.
+    bool WidgetEvent(QObject* /*watched*/, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            // Shift+Insert, say; Control+V never gets here, it is the menu's.
+            if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+                return false;
+            PasteAt(std::nullopt, ToUtf8(QGuiApplication::clipboard()->text()));
+            return true;
+        case QEvent::MouseButtonRelease: {
+            // The press has placed the caret, natively.
+            QClipboard* clipboard = QGuiApplication::clipboard();
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton || !clipboard->supportsSelection())
+                return false;
+            PasteAt(CodePointIndex(Edit().text(), Edit().cursorPosition()),
+                    ToUtf8(clipboard->text(QClipboard::Selection)));
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (!drop->mimeData()->hasText())
+                return false;
+            QLineEdit& edit = Edit();
+            PasteAt(CodePointIndex(edit.text(), edit.cursorPositionAt(drop->position().toPoint())),
+                    ToUtf8(drop->mimeData()->text()));
+            drop->acceptProposedAction();
+            return true;
+        }
+        default:
+            return false;
+        }
     }
 
 private:
@@ -175,6 +217,21 @@ private:
                 field->SetSelStart(selection.first);
                 field->SetSelLength(selection.second);
             }
+        });
+    }
+
+    // Over the selection, or at a point (where the text was dropped or
+    // middle-clicked), which focuses the field as a click would.
+    void PasteAt(std::optional<int> at, const std::string& text)
+    {
+        fw::EditField* field = &Field();
+        FromUser([field, at, &text] {
+            if (at) {
+                field->SetFocus();
+                field->SetSelStart(*at);
+                field->SetSelLength(0);
+            }
+            field->Paste(text);
         });
     }
 

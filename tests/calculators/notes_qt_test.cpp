@@ -5,6 +5,7 @@
 
 #include "viewuser.h"
 
+#include <QFontMetricsF>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -24,6 +25,24 @@ std::string Cells(const fw::Listbox& list, std::initializer_list<int> rows, int 
     for (int row : rows)
         cells += (cells.empty() ? "" : "|") + list.Cell(row, column);
     return cells;
+}
+
+// Each cell's font, as the delegate draws it, shows the whole text inside the
+// item's margins; at 440 it is the list's own.
+void ExpectEveryCellWhole(bool ownFont)
+{
+    QTableView& table = *ListView();
+    const int margin = table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1;
+    for (int row = 0; row < 128; ++row)
+        for (int column = 0; column < 3; ++column) {
+            const QModelIndex cell = table.model()->index(row, column);
+            const QFont font = cell.data(Qt::FontRole).value<QFont>();
+            SCOPED_TRACE(cell.data().toString().toStdString());
+            EXPECT_LE(QFontMetricsF(font).horizontalAdvance(cell.data().toString()), table.columnWidth(column) - 2 * margin);
+            if (ownFont) {
+                EXPECT_EQ(std::pair(font.stretch(), font.pixelSize()), std::pair(table.font().stretch(), table.font().pixelSize()));
+            }
+        }
 }
 
 // Row 65 on top, in the window too; row 69 alone selected and bold.
@@ -68,6 +87,8 @@ TEST(NotesTab, OpensWithTheNotesFor440AndAReferenceGivesTheListAtOnceAndTheField
             SCOPED_TRACE(r.name);
             user->TypeInto("diapason", r.typed);
             EXPECT_EQ(Cells(list, {0, 57, 69, 81, 127}, 1), r.hz);
+            if (view)
+                ExpectEveryCellWhole(r.hz == k440);
             ExpectReferenceInView(*user, view);
             // As the scroll bar does; then keys, which go to the program, not to Qt.
             view ? ListView()->verticalScrollBar()->setValue(0) : list.SetScrollPosition(0);

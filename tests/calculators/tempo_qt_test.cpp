@@ -4,7 +4,11 @@
 
 #include "viewuser.h"
 
+#include "convert.h"
+
 #include <gtest/gtest.h>
+
+#include <QLineEdit>
 
 namespace {
 
@@ -45,6 +49,21 @@ TEST(TempoAndTransposeTabs, ShowTheStretchAndTheTransposition)
             EXPECT_DOUBLE_EQ(user->Window().tempoglobal, r.global);
         }
     }
+}
+
+// Type small enough for 60 digits could not be read: the field keeps its own
+// and scrolls, the caret in view.
+TEST(TempoAndTransposeTabs, ANumberTooLongForItsFieldShowsInItsOwnTypeWithTheCaret)
+{
+    ViewUser user;
+    user.Start();
+    user.TypeInto("tempo1", std::string(60, '9'));
+    auto& field = static_cast<QLineEdit&>(ViewUser::ShownWidget("Cadenzo", "tempo1"));
+    field.repaint();
+    EXPECT_EQ(field.font(), fwqt::ViewFont(user.Get<fw::EditField>("tempo1").TextFont()));
+    // Qt's caret rectangle reaches 5 pixels either side of the caret.
+    const QPoint caret = field.inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    EXPECT_TRUE(field.contentsRect().contains(caret)) << caret.x();
 }
 
 } // namespace

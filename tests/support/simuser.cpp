@@ -213,7 +213,7 @@ void SimUser::ClickIn(const std::string& className, const std::string& name)
     fw::detail::BringToFront(ShownWindow(className));
     // A push button acts on its release; a press that closes the window
     // leaves nothing to release.
-    std::shared_ptr<fw::Window> hold = control.Owner()->Hold();
+    std::shared_ptr<fw::Window> hold = fw::Window::Hold(control.Owner());
     control.MouseDown(1, 1);
     if (auto* button = dynamic_cast<fw::PushButton*>(&control); button && !control.Owner()->IsClosed())
         button->MouseUp(1, 1);

@@ -1,17 +1,21 @@
 // The Qt view under a window of the test's own, for what the program's
 // windows never show: a field's handler that rewrites the text as it is
-// typed, a key its KeyDown keeps, a character of two UTF-16 units, Qt's own
-// ways with radio buttons, pop-ups and pressed buttons, and a button's handler
-// that closes its window or throws while Qt is still in the click.
+// typed, a key its KeyDown keeps, a character of two UTF-16 units, text
+// pasted by Qt's own ways, Qt's own ways with radio buttons, pop-ups and
+// pressed buttons, a new window colour, and a button's handler that closes
+// its window or throws while Qt is still in the click.
 
 #include "application.h"
 #include "platform.h"
 #include "viewuser.h"
 #include "window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,6 +121,33 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
     }
 }
 
+// Qt pastes every line by itself; the field keeps the first, as the Paste
+// menu item does.
+TEST_F(ViewTest, TextPastedOrDroppedKeepsItsFirstLine)
+{
+    auto& field = fw::ControlAs<fw::EditField>(*form, "field");
+    auto* edit = Widget<QLineEdit>("field");
+    field.SetFocus();
+    field.SetText("7");
+    g_log.clear();
+    QGuiApplication::clipboard()->setText("120\n999");
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    QMimeData dropped;
+    dropped.setText("45\r\n6");
+    QDragEnterEvent enter(QPoint(1, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QDropEvent drop(QPointF(1, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(edit, &enter);
+    QCoreApplication::sendEvent(edit, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(g_log, (Lines{"7120", "457120"})) << "Shift+Insert at the caret, then the drop at the start";
+    // The offscreen platform has no selection; run under X to check it.
+    if (QGuiApplication::clipboard()->supportsSelection()) {
+        QGuiApplication::clipboard()->setText("8\n9", QClipboard::Selection);
+        QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 4, 5));
+        EXPECT_EQ(field.Text() + " " + edit->text().toStdString(), "4571208 4571208");
+    }
+}
+
 // Qt's own ways that the core must not follow, or must hear.
 TEST_F(ViewTest, ALabelHearsThePointerARadioStaysOnAKeyChoosesInAPopUpAndAPressDraggedOffIsNoClick)
 {
@@ -135,6 +166,9 @@ TEST_F(ViewTest, ALabelHearsThePointerARadioStaysOnAKeyChoosesInAPopUpAndAPressD
     QTest::mousePress(Widget<QPushButton>("go"), Qt::LeftButton);
     QTest::mouseRelease(Widget<QPushButton>("go"), Qt::LeftButton, {}, {200, 5});
     EXPECT_EQ(g_log, (Lines{"MouseEnter", "MouseExit"})) << "the label's, and no Action";
+    // The pop-up's list is a window of its own, yet takes a new window colour.
+    form->_SetProperties({.title = "Form", .width = 320, .height = 200, .resizeable = false, .backColor = fw::RGB(1, 2, 3)});
+    EXPECT_EQ(Widget<QComboBox>("popup")->view()->palette().color(QPalette::Window), QColor(1, 2, 3));
 }
 
 // Within the loop, as the user's click comes; a loop that does not end fails
