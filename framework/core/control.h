@@ -124,7 +124,6 @@ public:
     const std::string& InitialParent() const { return m_parent; }
     const Font& TextFont() const { return m_font; }
     bool Visible() const { return m_visible; }
-    // Design values kept as the layouts give them; the view reads neither.
     // Whether a user sees it: visible, on the selected page, parent shown.
     bool Shown() const;
     virtual bool AcceptsFocus() const { return false; }

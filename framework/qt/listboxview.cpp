@@ -1,6 +1,6 @@
 // The list box: a table without headers. The core keeps rows, selection and
 // scroll position; cell backgrounds are what its paint handler records, and
-// cell fonts what the model gives, bold or fitted to the column. The
+// cell fonts what the model gives, bold and fitted to the column. The
 // table reads the core's cells as it paints them, so a rebuilt list is one
 // model reset, not a copy of every cell.
 

@@ -32,8 +32,6 @@ void ExpectEveryCellWhole()
     for (int n = 1; n <= 18; ++n) {
         const QLineEdit& cell = CellWidget(n);
         SCOPED_TRACE(cell.objectName().toStdString() + " \"" + cell.text().toStdString() + "\"");
-        EXPECT_FALSE(cell.hasFrame());
-        EXPECT_EQ(cell.size(), QSize(45, 14));
         EXPECT_LE(QFontMetrics(cell.font()).horizontalAdvance(cell.text()) + 1, cell.width() - 2 * 2);
     }
 }

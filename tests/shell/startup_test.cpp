@@ -1,11 +1,10 @@
-// Start-up as a whole: the pictures and texts it reads, the menu bar it
+// Start-up as a whole: the texts it reads, the menu bar it
 // builds, and what happens when something escapes; then an opened document.
 
 #include "app.h"
 #include "clipboard.h"
 #include "localization.h"
 #include "menubar.h"
-#include "pictures.h"
 #include "simuser.h"
 #include "startup.h"
 #include "system.h"
@@ -32,31 +31,6 @@ TEST(StartUp, AnExceptionThatEscapesIsReportedAndEndsWithStatusOne)
     _Main();
     EXPECT_NE(testing::internal::GetCapturedStderr().find("NilObjectException"), std::string::npos);
     EXPECT_EQ(fw::RuntimeExit(), 1);
-}
-
-// Read from the application's resources once and kept for the run; a missing
-// one is read again until it is there.
-TEST(StartUp, EachPictureIsReadOnceAndKeptAndAMissingOneIsReadAgain)
-{
-    SimUser user; // forgets the pictures read before, and after
-    static std::map<int, int> reads;
-    static bool hasNotes = false;
-    struct CountingResources : fw::ResourceFork {
-        fw::PicturePtr GetPicture(int id) override
-        {
-            ++reads[id];
-            return id == 172 && !hasNotes ? nullptr : std::make_shared<fw::Picture>();
-        }
-    };
-    fw::SetResourceForkFactory(+[]() -> std::unique_ptr<fw::ResourceFork> { return std::make_unique<CountingResources>(); });
-    for (int round = 0; round < 2; ++round)
-        for (auto accessor : {logo, contact, web, apropos, Notes})
-            EXPECT_EQ(accessor(), accessor == Notes ? nullptr : accessor());
-    EXPECT_EQ(reads, (std::map<int, int>{{168, 1}, {169, 1}, {170, 1}, {171, 1}, {172, 2}}));
-    hasNotes = true;
-    fw::PicturePtr notes = Notes();
-    EXPECT_TRUE(notes != nullptr && Notes() == notes);
-    EXPECT_EQ(reads[172], 3);
 }
 
 // Without a translation each text is its English default, asked by its key

@@ -1,9 +1,9 @@
 // The Qt view under a window of the test's own, for what the program's
 // windows never show: a field's handler that rewrites the text as it is
 // typed, a key its KeyDown keeps, a character of two UTF-16 units, text
-// pasted by Qt's own ways, Qt's own ways with radio buttons, pop-ups and
-// pressed buttons, a new window colour, and a button's handler that closes
-// its window or throws while Qt is still in the click.
+// pasted or dropped by Qt's own ways, Qt's own ways with radio buttons,
+// pop-ups and pressed buttons, a new window colour, and a button's handler
+// that closes its window or throws while Qt is still in the click.
 
 #include "application.h"
 #include "platform.h"
@@ -96,55 +96,51 @@ protected:
 
 TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
 {
-    // keys: '<' is Shift+Left. log: the text at each TextChange. after: the text, caret and selection's length.
+    // keys: '<' is Shift+Left; text comes in with '^' Shift+Insert (the clipboard holds "120\n999"), '_' a drop at the
+    // start ("45\r\n6") and '|' a middle click at the end (the selection holds "8\n9"). log: the text at each TextChange.
+    // after: the text, caret and selection's length.
     const struct { const char *name, *text; int caret; const char *keys, *after; Lines log; } rows[] = {
         {"backspace at the end", "120", 3, "\b", "12 2 0", {"12"}},
         {"a character of two UTF-16 units counts as one", "𝄞5", 1, "2", "𝄞25 2 0", {"𝄞25"}},
         {"a key the field's KeyDown keeps never types", "", 0, "2 3", "23 2 0", {"2", "23"}},
         {"the program's rewrite wins, caret and all", "12", 0, "x3", "123 3 0", {"x12", "12", "123"}},
         {"Shift+Left selects in the core too", "12345", 3, "<<", "12345 1 2", {}},
+        // Qt would paste every line; the field keeps the first, as its Paste does.
+        {"Shift+Insert over the selection, then a drop", "75", 1, "<^_", "451205 2 0", {"1205", "451205"}},
+        {"a middle click, where the platform has a selection (X)", "45", 0, "|", "458 3 0", {"458"}},
     };
     auto& field = fw::ControlAs<fw::EditField>(*form, "field");
     auto* edit = Widget<QLineEdit>("field");
+    QMimeData dropped;
+    dropped.setText("45\r\n6");
+    QGuiApplication::clipboard()->setText("120\n999");
+    auto press = [edit, &dropped](char key) {
+        QDragEnterEvent enter(QPoint(1, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QDropEvent drop(QPointF(1, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        switch (key) {
+        case '<': return QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+        case '^': return QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        case '|': QGuiApplication::clipboard()->setText("8\n9", QClipboard::Selection);
+                  return QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 4, 5));
+        case '_': QCoreApplication::sendEvent(edit, &enter);
+                  return void(QCoreApplication::sendEvent(edit, &drop));
+        default: return QTest::keyClick(edit, key);
+        }
+    };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
+        if (*row.keys == '|' && !QGuiApplication::clipboard()->supportsSelection())
+            continue;
         field.SetFocus();
         field.SetText(row.text);
         field.SetSelStart(row.caret);
         g_log.clear();
         for (const char* key = row.keys; *key != '\0'; ++key)
-            *key == '<' ? QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier) : QTest::keyClick(edit, *key);
+            press(*key);
         EXPECT_EQ(g_log, row.log);
         EXPECT_EQ(edit->text().toStdString() + " " + std::to_string(field.SelStart()) + " " + std::to_string(field.SelLength()),
                   row.after);
         EXPECT_EQ(field.Text(), edit->text().toStdString());
-    }
-}
-
-// Qt pastes every line by itself; the field keeps the first, as the Paste
-// menu item does.
-TEST_F(ViewTest, TextPastedOrDroppedKeepsItsFirstLine)
-{
-    auto& field = fw::ControlAs<fw::EditField>(*form, "field");
-    auto* edit = Widget<QLineEdit>("field");
-    field.SetFocus();
-    field.SetText("7");
-    g_log.clear();
-    QGuiApplication::clipboard()->setText("120\n999");
-    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
-    QMimeData dropped;
-    dropped.setText("45\r\n6");
-    QDragEnterEvent enter(QPoint(1, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-    QDropEvent drop(QPointF(1, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(edit, &enter);
-    QCoreApplication::sendEvent(edit, &drop);
-    EXPECT_TRUE(drop.isAccepted());
-    EXPECT_EQ(g_log, (Lines{"7120", "457120"})) << "Shift+Insert at the caret, then the drop at the start";
-    // The offscreen platform has no selection; run under X to check it.
-    if (QGuiApplication::clipboard()->supportsSelection()) {
-        QGuiApplication::clipboard()->setText("8\n9", QClipboard::Selection);
-        QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 4, 5));
-        EXPECT_EQ(field.Text() + " " + edit->text().toStdString(), "4571208 4571208");
     }
 }
 
