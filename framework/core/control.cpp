@@ -282,11 +282,24 @@ void EditField::Copy() const
 
 void EditField::Paste() { Paste(Clipboard::Text()); }
 
-void EditField::Paste(std::string text)
+std::string_view EditField::PastedLine(std::string_view text)
 {
-    // A one-line field takes the first line of what was copied.
-    text.resize(std::min(text.find_first_of("\r\n"), text.size()));
-    ReplaceSelection(text);
+    // A one-line field takes one line of what was copied: the first that
+    // holds something, so that a text copied with a blank line above it
+    // does not erase the selection.
+    while (!text.empty()) {
+        std::string_view line = text.substr(0, text.find_first_of("\r\n"));
+        if (line.find_first_not_of(" \t") != std::string_view::npos)
+            return line;
+        text.remove_prefix(std::min(line.size() + 1, text.size()));
+    }
+    return {};
+}
+
+void EditField::Paste(std::string_view text)
+{
+    if (std::string_view line = PastedLine(text); !line.empty())
+        ReplaceSelection(std::string(line));
 }
 
 void EditField::Clear()

@@ -25,6 +25,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -228,9 +229,12 @@ public:
     void Cut();
     void Copy() const;
     // From the clipboard, or the text the user brings another way (a drop,
-    // the X selection): the first line goes in.
+    // the X selection): the PastedLine goes in, and a text without one
+    // changes nothing.
     void Paste();
-    void Paste(std::string text);
+    void Paste(std::string_view text);
+    // The first line of the text that holds more than blanks; empty if none.
+    static std::string_view PastedLine(std::string_view text);
     void Clear();
 
     void MouseDown(int x, int y) override;

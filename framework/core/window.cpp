@@ -117,11 +117,6 @@ Control* Window::ControlByName(const std::string& name) const
     return nullptr;
 }
 
-Control* RuntimeWindowControlByName(const Window* window, const std::string& name)
-{
-    return window ? window->ControlByName(name) : nullptr;
-}
-
 void Window::MoveFocusTo(Control* control)
 {
     if (control == m_focus || (control != nullptr && !control->AcceptsFocus()))

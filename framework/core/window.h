@@ -165,15 +165,12 @@ private:
     MenuHandlers m_menuHandlers;
 };
 
-// The control of that name in the window; nullptr when there is none.
-Control* RuntimeWindowControlByName(const Window* window, const std::string& name);
-
 // The control of that name as its class; a missing control or another class
 // raises the nil-object exception.
 template <class T>
 T& ControlAs(const Window& window, const std::string& name)
 {
-    auto* control = dynamic_cast<T*>(RuntimeWindowControlByName(&window, name));
+    auto* control = dynamic_cast<T*>(window.ControlByName(name));
     if (control == nullptr)
         throw NilObjectException("no control " + name);
     return *control;

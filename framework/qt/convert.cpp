@@ -81,8 +81,8 @@ FittedFont Fit(const QFont& regular, const QString& text, int width)
     const int smallest = sized ? std::max(1, (pixels * kSmallest + 99) / 100) : 1;
     int stretch = own;
     int size = pixels;
-    // Far too long for the narrowest face at the smallest size (a pasted
-    // page, say): no need to try.
+    // Far too long for the narrowest face at the smallest size (hundreds
+    // of digits, say): no need to try.
     if (static_cast<long long>(measured) * narrowest * smallest > 2LL * width * own * pixels)
         return {regular, false};
     // Widths shrink about in proportion to stretch × size, give or take each

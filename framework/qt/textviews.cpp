@@ -5,6 +5,8 @@
 #include "convert.h"
 
 #include <QClipboard>
+#include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,7 +16,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include <optional>
+#include <limits>
+#include <memory>
 #include <utility>
 
 namespace fwqt {
@@ -63,6 +66,9 @@ protected:
         // beginning: a number's first digits say most.
         fw::Align align = m_fits ? text.TextAlign() : fw::Align::Left;
         label.setAlignment(Horizontal(align) | Qt::AlignTop);
+        // Smaller type stands on the baseline of the label's own.
+        if (label.contentsMargins().top() != m_baselineDrop)
+            label.setContentsMargins(0, m_baselineDrop, 0, 0);
         // Qt lays the label out anew at each call, even with no change.
         if (label.wordWrap() != text.MultiLine())
             label.setWordWrap(text.MultiLine());
@@ -76,6 +82,9 @@ protected:
             return font;
         FittedFont fitted = Fit(font, ToQString(text.Text()), Widget()->width());
         m_fits = fitted.fits;
+        m_baselineDrop = fitted.font.pixelSize() < font.pixelSize()
+                             ? qRound(QFontMetricsF(font).ascent() - QFontMetricsF(fitted.font).ascent())
+                             : 0;
         return fitted.font;
     }
 
@@ -86,6 +95,7 @@ private:
 
     // Found while choosing the font, which comes before the details.
     mutable bool m_fits = true;
+    mutable int m_baselineDrop = 0;
 };
 
 // The field types natively; each edit the user makes becomes one SetText in
@@ -97,6 +107,9 @@ public:
     {
         // Clipboard edits go through the core's menu items only.
         Edit().setContextMenuPolicy(Qt::NoContextMenu);
+        // The core's text has no length limit; Qt's default would cut the
+        // field's at 32,767 characters, apart from the value computed from it.
+        Edit().setMaxLength(std::numeric_limits<int>::max());
         connect(&Edit(), &QLineEdit::textEdited, this, [this](const QString& text) { TextEdited(text); });
         connect(&Edit(), &QLineEdit::selectionChanged, this, [this] { SelectionMoved(); });
         connect(&Edit(), &QLineEdit::cursorPositionChanged, this, [this] { SelectionMoved(); });
@@ -112,8 +125,14 @@ protected:
         SetColor(edit, QPalette::Text, field.TextColor());
         edit.setAlignment(Horizontal(field.Alignment()) | Qt::AlignVCenter);
         QString text = ToQString(field.Text());
-        if (edit.text() != text)
+        const bool rewritten = edit.text() != text;
+        if (rewritten)
             edit.setText(text);
+        if (ShowsItsBeginning()) {
+            if (rewritten)
+                edit.setCursorPosition(0);
+            return;
+        }
         Selection wanted{field.SelStart(), field.SelLength()};
         if (WidgetSelection() == wanted)
             return;
@@ -131,39 +150,47 @@ protected:
     // scrolls, with the caret in view.
     QFont WidgetFont() const override
     {
-        return Fit(ControlView::WidgetFont(), ToQString(Field().Text()), TextRoom()).font;
+        FittedFont fitted = Fit(ControlView::WidgetFont(), ToQString(Field().Text()), TextRoom());
+        m_fits = fitted.fits;
+        return fitted.font;
     }
 
-    // Text that comes in by other ways than typing goes through the core's
-    // paste, which keeps the first line: Qt would take every line.
     bool WidgetEvent(QObject* /*watched*/, QEvent* event) override
     {
         switch (event->type()) {
+        // Text that comes in by other ways than typing goes through the
+        // core's paste, which keeps one line: Qt would take every line.
         case QEvent::KeyPress:
             // Shift+Insert, say; Control+V never gets here, it is the menu's.
             if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
                 return false;
-            PasteAt(std::nullopt, ToUtf8(QGuiApplication::clipboard()->text()));
+            Paste(ToUtf8(QGuiApplication::clipboard()->text()));
             return true;
         case QEvent::MouseButtonRelease: {
-            // The press has placed the caret, natively.
+            // The press has placed the caret, natively, and the core's with it.
             QClipboard* clipboard = QGuiApplication::clipboard();
             if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton || !clipboard->supportsSelection())
                 return false;
-            PasteAt(CodePointIndex(Edit().text(), Edit().cursorPosition()),
-                    ToUtf8(clipboard->text(QClipboard::Selection)));
+            Paste(ToUtf8(clipboard->text(QClipboard::Selection)));
             return true;
         }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (!drop->mimeData()->hasText())
-                return false;
-            QLineEdit& edit = Edit();
-            PasteAt(CodePointIndex(edit.text(), edit.cursorPositionAt(drop->position().toPoint())),
-                    ToUtf8(drop->mimeData()->text()));
-            drop->acceptProposedAction();
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            DragOver(*static_cast<QDragMoveEvent*>(event));
             return true;
-        }
+        case QEvent::Drop:
+            Dropped(*static_cast<QDropEvent*>(event));
+            return true;
+        case QEvent::FocusIn:
+            // A click's press places the caret where the user saw the text;
+            // any other way in shows the core's caret.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason && Control() != nullptr)
+                ControlChanged(*Control());
+            return false;
+        case QEvent::FocusOut:
+            if (ShowsItsBeginning())
+                Edit().setCursorPosition(0);
+            return false;
         default:
             return false;
         }
@@ -175,6 +202,16 @@ private:
 
     QLineEdit& Edit() const { return static_cast<QLineEdit&>(*Widget()); }
     fw::EditField& Field() const { return static_cast<fw::EditField&>(*Control()); }
+
+    // A text too long for a field the caret is not in shows its beginning,
+    // which says most of a number, where QLineEdit would show the end the
+    // caret was left at. Until the field has the focus again, its widget's
+    // caret only keeps that view: the core keeps its own.
+    bool ShowsItsBeginning() const
+    {
+        const QLineEdit& edit = Edit();
+        return !m_fits && edit.window()->focusWidget() != &edit;
+    }
 
     // The pixels QLineEdit lays its text in: its contents inside the frame,
     // less its own margin of 2 on each side and 1 for the caret.
@@ -220,24 +257,69 @@ private:
         });
     }
 
-    // Over the selection, or at a point (where the text was dropped or
-    // middle-clicked), which focuses the field as a click would.
-    void PasteAt(std::optional<int> at, const std::string& text)
+    void Paste(const std::string& text)
     {
         fw::EditField* field = &Field();
+        FromUser([field, &text] { field->Paste(text); });
+    }
+
+    // A drop is a copy, whatever the source proposes: a move would have the
+    // source delete all it sent, of which the field takes one line. Text
+    // without a line to take is refused. QLineEdit, offered a copy alone,
+    // shows where the text would go.
+    static bool Droppable(const QDropEvent& drop)
+    {
+        const QMimeData* data = drop.mimeData();
+        return (drop.possibleActions() & Qt::CopyAction) && data->hasText()
+               && !fw::EditField::PastedLine(ToUtf8(data->text())).empty();
+    }
+
+    void DragOver(QDragMoveEvent& drag)
+    {
+        if (!Droppable(drag)) {
+            drag.ignore();
+            return;
+        }
+        const QPoint at = drag.position().toPoint();
+        std::unique_ptr<QDragMoveEvent> offer;
+        if (drag.type() == QEvent::DragEnter)
+            offer = std::make_unique<QDragEnterEvent>(at, Qt::CopyAction, drag.mimeData(), drag.buttons(), drag.modifiers());
+        else
+            offer = std::make_unique<QDragMoveEvent>(at, Qt::CopyAction, drag.mimeData(), drag.buttons(), drag.modifiers());
+        Edit().event(offer.get());
+        drag.setDropAction(Qt::CopyAction);
+        drag.setAccepted(offer->isAccepted());
+    }
+
+    void Dropped(QDropEvent& drop)
+    {
+        if (!Droppable(drop)) {
+            drop.ignore();
+            return;
+        }
+        drop.setDropAction(Qt::CopyAction);
+        drop.accept();
+        // The drop caret goes, as at QLineEdit's own drop.
+        QDragLeaveEvent leave;
+        Edit().event(&leave);
+        // The field takes the focus as a click would. Leaving another field
+        // may rewrite this one, so the point is read in the text shown then.
+        fw::EditField* field = &Field();
+        FromUser([field] { field->SetFocus(); });
+        if (Control() == nullptr)
+            return;
+        const int at = CodePointIndex(Edit().text(), Edit().cursorPositionAt(drop.position().toPoint()));
+        const std::string text = ToUtf8(drop.mimeData()->text());
         FromUser([field, at, &text] {
-            if (at) {
-                field->SetFocus();
-                field->SetSelStart(*at);
-                field->SetSelLength(0);
-            }
+            field->SetSelStart(at);
+            field->SetSelLength(0);
             field->Paste(text);
         });
     }
 
     void SelectionMoved()
     {
-        if (Mirroring() || Control() == nullptr)
+        if (Mirroring() || Control() == nullptr || ShowsItsBeginning())
             return;
         fw::EditField* field = &Field();
         Selection selection = WidgetSelection();
@@ -248,6 +330,9 @@ private:
             field->SetSelLength(selection.second);
         });
     }
+
+    // Found while choosing the font, which comes before the details.
+    mutable bool m_fits = true;
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -28,8 +29,9 @@ std::string Cells(const fw::Listbox& list, std::initializer_list<int> rows, int 
 }
 
 // Each cell's font, as the delegate draws it, shows the whole text within
-// the item's margins; at 440 it is the list's own.
-void ExpectEveryCellWhole(bool own)
+// the item's margins, bold where the core's cell is; at 440 it is the list's
+// own.
+void ExpectEveryCellWhole(const fw::Listbox& list, bool own)
 {
     QTableView& table = *ListView();
     const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
@@ -37,6 +39,7 @@ void ExpectEveryCellWhole(bool own)
         const QModelIndex cell = table.model()->index(i / 3, i % 3);
         const QFont font = cell.data(Qt::FontRole).value<QFont>();
         EXPECT_LE(QFontMetricsF(font).horizontalAdvance(cell.data().toString()) + margins, table.columnWidth(i % 3)) << i / 3;
+        EXPECT_EQ(font.bold(), list.CellBold(i / 3, i % 3)) << i / 3;
         EXPECT_TRUE(!own || (font.stretch() == table.font().stretch() && font.pixelSize() == table.font().pixelSize())) << i / 3;
     }
 }
@@ -84,7 +87,7 @@ TEST(NotesTab, OpensWithTheNotesFor440AndAReferenceGivesTheListAtOnceAndTheField
             user->TypeInto("diapason", r.typed);
             EXPECT_EQ(Cells(list, {0, 57, 69, 81, 127}, 1), r.hz);
             if (view)
-                ExpectEveryCellWhole(r.hz == k440);
+                ExpectEveryCellWhole(list, std::string_view(r.hz) == k440);
             ExpectReferenceInView(*user, view);
             // As the scroll bar does; then keys, which go to the program, not to Qt.
             view ? ListView()->verticalScrollBar()->setValue(0) : list.SetScrollPosition(0);

@@ -1,6 +1,7 @@
 // The Tempo and Transpose tabs, typed into as a user does: every keystroke
 // recomputes, so the results show without leaving the field. Each row is a
 // case of each tab, run on the core and again through the real window.
+// A number too long for a field shows where the user would look for it.
 
 #include "convert.h"
 #include "viewuser.h"
@@ -43,14 +44,6 @@ TEST(TempoAndTransposeTabs, ShowTheStretchAndTheTransposition)
             EXPECT_EQ(user->Text("time1") + " " + user->Text("transpose1") + " " + user->Text("transpose3"), r.tempo);
             EXPECT_DOUBLE_EQ(user->Window().tempoglobal, r.global);
             EXPECT_EQ(user->Window().curseurentry, 1);
-            if (view && r.tempo1 == kSixtyNines) {
-                // Type that small could not be read: the field keeps its own and scrolls, the caret in view.
-                auto& field = static_cast<QLineEdit&>(ViewUser::ShownWidget("Cadenzo", "tempo1"));
-                field.repaint();
-                EXPECT_EQ(field.font(), fwqt::ViewFont(user->Get<fw::EditField>("tempo1").TextFont()));
-                // Qt's caret box reaches 5 pixels either side of the caret.
-                EXPECT_TRUE(field.contentsRect().contains(field.inputMethodQuery(Qt::ImCursorRectangle).toRect().center()));
-            }
             // The transposition leaves the tempo carried as it was.
             user->ChooseTab("Transpose");
             user->TypeInto("transpose2", r.semitones);
@@ -58,6 +51,36 @@ TEST(TempoAndTransposeTabs, ShowTheStretchAndTheTransposition)
             EXPECT_DOUBLE_EQ(user->Window().tempoglobal, r.global);
         }
     }
+}
+
+// A number too long for its field even in small type keeps the field's own:
+// while it is typed the caret stays in view; a field the caret is not in
+// shows the number's first digits, whether the user left it or the program
+// wrote it.
+TEST_F(RealWindow, ALongNumberShowsItsCaretWhileTypedAndItsBeginningElsewhere)
+{
+    auto field = [](const char* name) -> QLineEdit& {
+        auto& edit = static_cast<QLineEdit&>(ViewUser::ShownWidget("Cadenzo", name));
+        edit.repaint();
+        return edit;
+    };
+    auto firstShown = [&](const char* name) {
+        QLineEdit& edit = field(name);
+        return edit.cursorPositionAt(QPoint(edit.contentsRect().left() + 4, edit.height() / 2));
+    };
+    user.Start();
+    user.TypeInto("tempo1", std::string(60, '9'));
+    EXPECT_EQ(field("tempo1").font(), fwqt::ViewFont(user.Get<fw::EditField>("tempo1").TextFont()));
+    // Qt's caret box reaches 5 pixels either side of the caret.
+    EXPECT_TRUE(field("tempo1").contentsRect().contains(field("tempo1").inputMethodQuery(Qt::ImCursorRectangle).toRect().center()));
+    user.TypeInto("tempo2", "140");
+    EXPECT_EQ(firstShown("tempo1"), 0);
+    user.ChooseTab("Samples");
+    user.TypeInto("srate", "96000");
+    user.TypeInto("beats", "8");
+    user.TypeInto("loopms", "1e300");
+    EXPECT_EQ(user.Text("loopl").substr(0, 8), "96000000");
+    EXPECT_EQ(firstShown("loopl"), 0);
 }
 
 } // namespace

@@ -112,6 +112,30 @@ TEST(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
     fw::RuntimeShutdown();
 }
 
+// Over "00" selected in "100": a one-line field takes the first line that
+// holds something, and a paste of none changes nothing, selection and all.
+TEST(EditField, APasteTakesTheFirstLineThatHoldsSomething)
+{
+    // after: the text, caret and selection's length, and how many TextChange.
+    const struct { const char *pasted, *after; } rows[] = {
+        {"130\n999", "1130 4 0, 1"}, {"\n\n130", "1130 4 0, 1"}, {" \t\r\n 45 \r\n6", "1 45  5 0, 1"},
+        {"\r\n \n\t", "100 1 2, 0"}, {"", "100 1 2, 0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.pasted));
+        fw::EditField field;
+        field.SetText("100");
+        field.SetSelStart(1);
+        field.SetSelLength(2);
+        int changes = 0;
+        field._InstallInstanceEventHandler("TextChange", [&changes](const fw::EventArgs&) { return ++changes, false; });
+        field.Paste(row.pasted);
+        EXPECT_EQ(field.Text() + " " + std::to_string(field.SelStart()) + " " + std::to_string(field.SelLength()) + ", "
+                      + std::to_string(changes),
+                  row.after);
+    }
+}
+
 TEST(Ticks, TheRealClockNeverReadsZeroAndCountsSixtyASecond)
 {
     using namespace std::chrono;
