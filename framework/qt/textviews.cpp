@@ -18,6 +18,7 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace fwqt {
@@ -181,6 +182,9 @@ protected:
         case QEvent::Drop:
             Dropped(*static_cast<QDropEvent*>(event));
             return true;
+        case QEvent::DragLeave:
+            m_droppedAt.reset();
+            return false;
         case QEvent::FocusIn:
             // A click's press places the caret where the user saw the text;
             // any other way in shows the core's caret.
@@ -280,15 +284,20 @@ private:
             drag.ignore();
             return;
         }
+        drag.setDropAction(Qt::CopyAction);
+        drag.accept();
+        // An X source may send its last position again after the drop: the
+        // drop caret must not come back, nor move the caret, there.
         const QPoint at = drag.position().toPoint();
+        if (m_droppedAt == at)
+            return;
+        m_droppedAt.reset();
         std::unique_ptr<QDragMoveEvent> offer;
         if (drag.type() == QEvent::DragEnter)
             offer = std::make_unique<QDragEnterEvent>(at, Qt::CopyAction, drag.mimeData(), drag.buttons(), drag.modifiers());
         else
             offer = std::make_unique<QDragMoveEvent>(at, Qt::CopyAction, drag.mimeData(), drag.buttons(), drag.modifiers());
         Edit().event(offer.get());
-        drag.setDropAction(Qt::CopyAction);
-        drag.setAccepted(offer->isAccepted());
     }
 
     void Dropped(QDropEvent& drop)
@@ -299,6 +308,7 @@ private:
         }
         drop.setDropAction(Qt::CopyAction);
         drop.accept();
+        m_droppedAt = drop.position().toPoint();
         // The drop caret goes, as at QLineEdit's own drop.
         QDragLeaveEvent leave;
         Edit().event(&leave);
@@ -333,6 +343,7 @@ private:
 
     // Found while choosing the font, which comes before the details.
     mutable bool m_fits = true;
+    std::optional<QPoint> m_droppedAt;
 };
 
 } // namespace

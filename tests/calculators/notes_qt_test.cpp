@@ -13,7 +13,6 @@
 
 #include <initializer_list>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -87,7 +86,7 @@ TEST(NotesTab, OpensWithTheNotesFor440AndAReferenceGivesTheListAtOnceAndTheField
             user->TypeInto("diapason", r.typed);
             EXPECT_EQ(Cells(list, {0, 57, 69, 81, 127}, 1), r.hz);
             if (view)
-                ExpectEveryCellWhole(list, std::string_view(r.hz) == k440);
+                ExpectEveryCellWhole(list, r.hz == std::string(k440));
             ExpectReferenceInView(*user, view);
             // As the scroll bar does; then keys, which go to the program, not to Qt.
             view ? ListView()->verticalScrollBar()->setValue(0) : list.SetScrollPosition(0);

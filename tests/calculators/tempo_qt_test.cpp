@@ -3,7 +3,6 @@
 // case of each tab, run on the core and again through the real window.
 // A number too long for a field shows where the user would look for it.
 
-#include "convert.h"
 #include "viewuser.h"
 
 #include <gtest/gtest.h>
@@ -53,34 +52,29 @@ TEST(TempoAndTransposeTabs, ShowTheStretchAndTheTransposition)
     }
 }
 
-// A number too long for its field even in small type keeps the field's own:
-// while it is typed the caret stays in view; a field the caret is not in
-// shows the number's first digits, whether the user left it or the program
-// wrote it.
+// A number too long for its field even in small type: its caret stays in
+// view while it is typed, and a field the caret is not in shows its first
+// digits, whether the user left it or the program wrote it.
 TEST_F(RealWindow, ALongNumberShowsItsCaretWhileTypedAndItsBeginningElsewhere)
 {
-    auto field = [](const char* name) -> QLineEdit& {
-        auto& edit = static_cast<QLineEdit&>(ViewUser::ShownWidget("Cadenzo", name));
-        edit.repaint();
+    // A field as painted, and the character at its left edge.
+    auto painted = [this](const char* name) {
+        auto* edit = Widget<QLineEdit>(name);
+        edit->repaint();
         return edit;
     };
-    auto firstShown = [&](const char* name) {
-        QLineEdit& edit = field(name);
-        return edit.cursorPositionAt(QPoint(edit.contentsRect().left() + 4, edit.height() / 2));
-    };
+    auto firstShown = [&](const char* name) { return painted(name)->cursorPositionAt({4, 10}); };
     user.Start();
     user.TypeInto("tempo1", std::string(60, '9'));
-    EXPECT_EQ(field("tempo1").font(), fwqt::ViewFont(user.Get<fw::EditField>("tempo1").TextFont()));
+    QLineEdit* tempo1 = painted("tempo1");
     // Qt's caret box reaches 5 pixels either side of the caret.
-    EXPECT_TRUE(field("tempo1").contentsRect().contains(field("tempo1").inputMethodQuery(Qt::ImCursorRectangle).toRect().center()));
+    EXPECT_TRUE(tempo1->contentsRect().contains(tempo1->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()));
     user.TypeInto("tempo2", "140");
     EXPECT_EQ(firstShown("tempo1"), 0);
     user.ChooseTab("Samples");
-    user.TypeInto("srate", "96000");
-    user.TypeInto("beats", "8");
-    user.TypeInto("loopms", "1e300");
-    EXPECT_EQ(user.Text("loopl").substr(0, 8), "96000000");
-    EXPECT_EQ(firstShown("loopl"), 0);
+    for (auto [field, text] : {std::pair("srate", "96000"), {"beats", "8"}, {"loopms", "1e300"}})
+        user.TypeInto(field, text);
+    EXPECT_EQ(user.Text("loopl").substr(0, 8) + " " + std::to_string(firstShown("loopl")), "96000000 0");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Windows and the runtime as the program relies on them: focus moves, keys,
-// text changes, a window closed by its own handlers, and the clock.
+// text changes and pastes, a window closed by its own handlers, and the clock.
 
 #include "application.h"
 #include "system.h"
@@ -77,6 +77,11 @@ TEST(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
              EXPECT_TRUE(fw::ChooseMenuItem("FileClose"));
          },
          {"Form Close", "then reads "}, "freed 1"},
+        // A one-line field takes the first line that holds something; a paste of none leaves the selection.
+        {"a paste after blank lines", "a", [](F f) { auto& a = f.Field("a"); a.SetText("100"); a.Paste(" \n\r\n130\n9"); },
+         {"a TextChange", "a TextChange"}, "a 100130"},
+        {"a paste of blank lines", "a", [](F f) { auto& a = f.Field("a"); a.SetText("100"); a.SelectAll(); a.Paste("\t\n \r\n"); EXPECT_EQ(a.SelText(), "100"); },
+         {"a TextChange"}, "a 100"},
         {"closed by a LostFocus while the focus moves", "a",
          [](F f) { f.onLostFocus = [&f] { f.CloseWindow(); }; f["b"].SetFocus(); }, {"a LostFocus", "Form Close"}, "freed 1"},
     };
@@ -110,30 +115,6 @@ TEST(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
                   c.state);
     }
     fw::RuntimeShutdown();
-}
-
-// Over "00" selected in "100": a one-line field takes the first line that
-// holds something, and a paste of none changes nothing, selection and all.
-TEST(EditField, APasteTakesTheFirstLineThatHoldsSomething)
-{
-    // after: the text, caret and selection's length, and how many TextChange.
-    const struct { const char *pasted, *after; } rows[] = {
-        {"130\n999", "1130 4 0, 1"}, {"\n\n130", "1130 4 0, 1"}, {" \t\r\n 45 \r\n6", "1 45  5 0, 1"},
-        {"\r\n \n\t", "100 1 2, 0"}, {"", "100 1 2, 0"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.pasted));
-        fw::EditField field;
-        field.SetText("100");
-        field.SetSelStart(1);
-        field.SetSelLength(2);
-        int changes = 0;
-        field._InstallInstanceEventHandler("TextChange", [&changes](const fw::EventArgs&) { return ++changes, false; });
-        field.Paste(row.pasted);
-        EXPECT_EQ(field.Text() + " " + std::to_string(field.SelStart()) + " " + std::to_string(field.SelLength()) + ", "
-                      + std::to_string(changes),
-                  row.after);
-    }
 }
 
 TEST(Ticks, TheRealClockNeverReadsZeroAndCountsSixtyASecond)

@@ -99,7 +99,8 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
 {
     // keys: '<' is Shift+Left; text comes in with '^' Shift+Insert of "120\n999", '*' Shift+Insert of 40,000 digits,
     // '_' a drop at the start of "45\r\n6" that proposes a move, '~' a drop of blank lines, and '|' a middle click at
-    // the end (the selection holds "8\n9"). log: the text at each TextChange, and how each drop was taken.
+    // the end (the selection holds "8\n9"). log: the text at each TextChange, and how the drag's enter and its drop
+// were each taken.
     // after: the text, caret and selection's length.
     const std::string kLong(40000, '7'), kLongAfter = kLong + " 40000 0";
     const struct { const char *name, *text; int caret; const char *keys, *after; Lines log; } rows[] = {
@@ -110,8 +111,8 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
         {"Shift+Left selects in the core too", "12345", 3, "<<", "12345 1 2", {}},
         // Qt would paste every line; the field keeps the first, as its Paste does. A move would have the source
         // delete every line.
-        {"Shift+Insert over the selection, then a drop", "75", 1, "<^_", "451205 2 0", {"1205", "451205", "copied"}},
-        {"a drop with no line to take", "75", 1, "~", "75 1 0", {"refused"}},
+        {"Shift+Insert over the selection, then a drop", "75", 1, "<^_", "451205 2 0", {"1205", "copied", "451205", "copied"}},
+        {"a drop with no line to take", "75", 1, "~", "75 1 0", {"refused", "refused"}},
         {"no length limit", "", 0, "*", kLongAfter.c_str(), {kLong}},
         {"a middle click, where the platform has a selection (X)", "45", 0, "|", "458 3 0", {"458"}},
     };
@@ -120,14 +121,15 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
     auto drop = [edit](const char* text) {
         QMimeData dropped;
         dropped.setText(text);
-        const auto actions = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(QPoint(1, 5), actions, &dropped, Qt::LeftButton, Qt::ShiftModifier);
-        QDropEvent drop(QPointF(1, 5), actions, &dropped, Qt::LeftButton, Qt::ShiftModifier);
+        QDragEnterEvent enter(QPoint(1, 5), Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton, Qt::ShiftModifier);
+        QDropEvent drop(QPointF(1, 5), enter.possibleActions(), &dropped, Qt::LeftButton, Qt::ShiftModifier);
         ASSERT_EQ(drop.proposedAction(), Qt::MoveAction);
+        for (QDropEvent* event : std::initializer_list<QDropEvent*>{&enter, &drop}) {
+            QCoreApplication::sendEvent(edit, event);
+            g_log.push_back(event->isAccepted() ? event->dropAction() == Qt::CopyAction ? "copied" : "moved" : "refused");
+        }
+        // An X source may send its last position again after the drop: the caret stays after the text.
         QCoreApplication::sendEvent(edit, &enter);
-        QCoreApplication::sendEvent(edit, &drop);
-        auto taken = [](const QDropEvent& e) { return e.isAccepted() ? e.dropAction() == Qt::CopyAction ? "copied" : "moved" : "refused"; };
-        g_log.push_back(taken(enter) == taken(drop) ? taken(drop) : "entered and dropped apart");
     };
     auto press = [&](char key) {
         switch (key) {
@@ -144,10 +146,8 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         // Only the offscreen platform lacks a selection: on X the row runs.
-        if (*row.keys == '|' && !QGuiApplication::clipboard()->supportsSelection()) {
-            EXPECT_EQ(QGuiApplication::platformName(), "offscreen");
+        if (*row.keys == '|' && QGuiApplication::platformName() == "offscreen")
             continue;
-        }
         field.SetFocus();
         field.SetText(row.text);
         field.SetSelStart(row.caret);
