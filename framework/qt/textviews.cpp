@@ -269,8 +269,7 @@ private:
 
     // A drop is a copy, whatever the source proposes: a move would have the
     // source delete all it sent, of which the field takes one line. Text
-    // without a line to take is refused. QLineEdit, offered a copy alone,
-    // shows where the text would go.
+    // without a line to take is refused.
     static bool Droppable(const QDropEvent& drop)
     {
         const QMimeData* data = drop.mimeData();
@@ -286,8 +285,9 @@ private:
         }
         drag.setDropAction(Qt::CopyAction);
         drag.accept();
-        // An X source may send its last position again after the drop: the
-        // drop caret must not come back, nor move the caret, there.
+        // QLineEdit, offered a copy alone, shows where the text would go. An
+        // X source may send its last position again after the drop: the drop
+        // caret must not come back there, nor move the caret.
         const QPoint at = drag.position().toPoint();
         if (m_droppedAt == at)
             return;

@@ -76,7 +76,7 @@ TEST(AboutWindow, OneOpensInFrontAndTheNextOneOpensWhereItWasLeftThisRunAndTheNe
     }
 }
 
-TEST_F(RealWindow, OpensFixedSizeAtItsDefaultPlaceShowingTheLogoAndCreditsAndControlWInTheMainWindowQuits)
+TEST_F(RealWindow, OpensFixedSizeShowingTheLogoAndControlWInTheMainWindowQuits)
 {
     user.Start();
     user.Click("aproposbut");

@@ -100,7 +100,7 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
     // keys: '<' is Shift+Left; text comes in with '^' Shift+Insert of "120\n999", '*' Shift+Insert of 40,000 digits,
     // '_' a drop at the start of "45\r\n6" that proposes a move, '~' a drop of blank lines, and '|' a middle click at
     // the end (the selection holds "8\n9"). log: the text at each TextChange, and how the drag's enter and its drop
-// were each taken.
+    // were each taken.
     // after: the text, caret and selection's length.
     const std::string kLong(40000, '7'), kLongAfter = kLong + " 40000 0";
     const struct { const char *name, *text; int caret; const char *keys, *after; Lines log; } rows[] = {
