@@ -7,6 +7,7 @@ struct Backend {
     std::string text;
     std::function<std::string()> read;
     std::function<void(const std::string&)> write;
+    std::function<void(const std::string&)> writeSelection;
 };
 
 Backend& TheBackend()
@@ -29,11 +30,18 @@ void Clipboard::SetText(const std::string& text)
         TheBackend().text = text;
 }
 
-void Clipboard::Connect(std::function<std::string()> read,
-                        std::function<void(const std::string&)> write)
+void Clipboard::SetSelection(const std::string& text)
+{
+    if (TheBackend().writeSelection)
+        TheBackend().writeSelection(text);
+}
+
+void Clipboard::Connect(std::function<std::string()> read, std::function<void(const std::string&)> write,
+                        std::function<void(const std::string&)> writeSelection)
 {
     TheBackend().read = std::move(read);
     TheBackend().write = std::move(write);
+    TheBackend().writeSelection = std::move(writeSelection);
 }
 
 } // namespace fw

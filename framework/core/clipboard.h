@@ -12,8 +12,10 @@ class Clipboard {
 public:
     static std::string Text();
     static void SetText(const std::string& text);
-    static void Connect(std::function<std::string()> read,
-                        std::function<void(const std::string&)> write);
+    // The selection a middle click pastes, where the platform has one (X).
+    static void SetSelection(const std::string& text);
+    static void Connect(std::function<std::string()> read, std::function<void(const std::string&)> write,
+                        std::function<void(const std::string&)> writeSelection = nullptr);
 };
 
 } // namespace fw

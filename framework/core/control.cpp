@@ -16,6 +16,34 @@ namespace {
 int g_runningEvents = 0;
 std::vector<Control*> g_heldChanges;
 
+// The code point that starts at byte i of a UTF-8 text, and its length in
+// bytes; a byte that starts no whole sequence stands for itself.
+std::pair<char32_t, std::size_t> CodePointAt(std::string_view s, std::size_t i)
+{
+    const auto byte = [s](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    const std::size_t length = lead >= 0xF0 && lead < 0xF8 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (length == 1 || lead >= 0xF8 || i + length > s.size())
+        return {lead, 1};
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t k = i + 1; k < i + length; ++k) {
+        if ((byte(k) & 0xC0) != 0x80)
+            return {lead, 1};
+        c = (c << 6) | (byte(k) & 0x3F);
+    }
+    return {c, length};
+}
+
+// Every line break another program may put in a text, not just \n and \r.
+bool EndsLine(char32_t c) { return c == '\n' || c == '\r' || c == 0x85 || c == 0x2028 || c == 0x2029; }
+
+// Unicode's white space: the no-break and typographic spaces look blank too.
+bool IsWhiteSpace(char32_t c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680
+           || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
 } // namespace
 
 // ---- Control ----------------------------------------------------------------
@@ -227,6 +255,9 @@ void EditField::SelectAll()
 {
     SetSelStart(0);
     SetSelLength(Len(m_text));
+    // The user's selection, as one made with the mouse would be.
+    if (m_selLength > 0)
+        Clipboard::SetSelection(m_text);
 }
 
 std::string EditField::SelText() const
@@ -287,13 +318,20 @@ std::string_view EditField::PastedLine(std::string_view text)
     // A one-line field takes one line of what was copied: the first that
     // holds something, so that a text copied with a blank line above it
     // does not erase the selection.
-    while (!text.empty()) {
-        std::string_view line = text.substr(0, text.find_first_of("\r\n"));
-        if (line.find_first_not_of(" \t") != std::string_view::npos)
-            return line;
-        text.remove_prefix(std::min(line.size() + 1, text.size()));
+    std::size_t start = 0;
+    bool filled = false;
+    for (std::size_t i = 0; i < text.size();) {
+        auto [c, length] = CodePointAt(text, i);
+        if (EndsLine(c)) {
+            if (filled)
+                return text.substr(start, i - start);
+            start = i + length;
+        } else if (!IsWhiteSpace(c)) {
+            filled = true;
+        }
+        i += length;
     }
-    return {};
+    return filled ? text.substr(start) : std::string_view();
 }
 
 void EditField::Paste(std::string_view text)

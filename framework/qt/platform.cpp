@@ -141,7 +141,11 @@ Platform::Platform(int& argc, char** argv)
     fw::SetViewFactory(m_views.get());
     fw::SetResourceForkFactory(&NewResourceFork);
     fw::Clipboard::Connect([] { return ToUtf8(QGuiApplication::clipboard()->text()); },
-                           [](const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); });
+                           [](const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); },
+                           [](const std::string& text) {
+                               if (QGuiApplication::clipboard()->supportsSelection())
+                                   QGuiApplication::clipboard()->setText(ToQString(text), QClipboard::Selection);
+                           });
     fw::SetScreenSource([] {
         std::vector<fw::ScreenArea> areas;
         for (const QScreen* screen : QGuiApplication::screens()) {

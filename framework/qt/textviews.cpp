@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -84,7 +86,7 @@ protected:
         FittedFont fitted = Fit(font, ToQString(text.Text()), Widget()->width());
         m_fits = fitted.fits;
         m_baselineDrop = fitted.font.pixelSize() < font.pixelSize()
-                             ? qRound(QFontMetricsF(font).ascent() - QFontMetricsF(fitted.font).ascent())
+                             ? QFontMetrics(font).ascent() - QFontMetrics(fitted.font).ascent()
                              : 0;
         return fitted.font;
     }
@@ -161,12 +163,18 @@ protected:
         switch (event->type()) {
         // Text that comes in by other ways than typing goes through the
         // core's paste, which keeps one line: Qt would take every line.
-        case QEvent::KeyPress:
+        case QEvent::KeyPress: {
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            // There is no Undo: Qt's own would undo only what it saw typed,
+            // and move the caret where it finds nothing to undo.
+            if (key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo))
+                return true;
             // Shift+Insert, say; Control+V never gets here, it is the menu's.
-            if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+            if (!key.matches(QKeySequence::Paste))
                 return false;
             Paste(ToUtf8(QGuiApplication::clipboard()->text()));
             return true;
+        }
         case QEvent::MouseButtonRelease: {
             // The press has placed the caret, natively, and the core's with it.
             QClipboard* clipboard = QGuiApplication::clipboard();
@@ -268,18 +276,24 @@ private:
     }
 
     // A drop is a copy, whatever the source proposes: a move would have the
-    // source delete all it sent, of which the field takes one line. Text
-    // without a line to take is refused.
-    static bool Droppable(const QDropEvent& drop)
+    // source delete all it sent, of which the field takes one line. It takes
+    // plain text alone, never URLs, which X sources offer as text too: a file
+    // would become its address. Only the formats are read while the pointer
+    // moves; the data, from another program and of any size, comes at the drop.
+    static bool OffersText(const QDropEvent& drop)
     {
-        const QMimeData* data = drop.mimeData();
-        return (drop.possibleActions() & Qt::CopyAction) && data->hasText()
-               && !fw::EditField::PastedLine(ToUtf8(data->text())).empty();
+        if (!(drop.possibleActions() & Qt::CopyAction))
+            return false;
+        const QStringList formats = drop.mimeData()->formats();
+        return !formats.contains(QLatin1String("text/uri-list"))
+               && std::any_of(formats.begin(), formats.end(), [](const QString& format) {
+                      return format == QLatin1String("text/plain") || format.startsWith(QLatin1String("text/plain;"));
+                  });
     }
 
     void DragOver(QDragMoveEvent& drag)
     {
-        if (!Droppable(drag)) {
+        if (!OffersText(drag)) {
             drag.ignore();
             return;
         }
@@ -302,24 +316,26 @@ private:
 
     void Dropped(QDropEvent& drop)
     {
-        if (!Droppable(drop)) {
+        // The drop caret goes, as at QLineEdit's own drop.
+        QDragLeaveEvent leave;
+        Edit().event(&leave);
+        const std::string text = OffersText(drop) ? ToUtf8(drop.mimeData()->text()) : std::string();
+        if (fw::EditField::PastedLine(text).empty()) {
             drop.ignore();
             return;
         }
         drop.setDropAction(Qt::CopyAction);
         drop.accept();
         m_droppedAt = drop.position().toPoint();
-        // The drop caret goes, as at QLineEdit's own drop.
-        QDragLeaveEvent leave;
-        Edit().event(&leave);
         // The field takes the focus as a click would. Leaving another field
-        // may rewrite this one, so the point is read in the text shown then.
+        // may rewrite this one, so the point is read in the text shown then:
+        // QLineEdit places its text only when it paints.
         fw::EditField* field = &Field();
         FromUser([field] { field->SetFocus(); });
         if (Control() == nullptr)
             return;
+        Edit().repaint();
         const int at = CodePointIndex(Edit().text(), Edit().cursorPositionAt(drop.position().toPoint()));
-        const std::string text = ToUtf8(drop.mimeData()->text());
         FromUser([field, at, &text] {
             field->SetSelStart(at);
             field->SetSelLength(0);

@@ -143,8 +143,10 @@ void WindowView::SyncWindow()
         adjustSize();
     }
 
+    // A new window's pos() already reads (0, 0): only a move hands the
+    // window manager a place, which it otherwise chooses itself.
     QPoint place(m_window->Left(), m_window->Top());
-    if (pos() != place)
+    if (pos() != place || !testAttribute(Qt::WA_Moved))
         move(place);
 
     // Not before its Open has run: shown earlier, it would appear at the

@@ -63,6 +63,7 @@ TEST(SMPTETab, ShowsTheNormalisedSumOrDifference)
         {"past integer seconds", "29.97 fps", "600000 0 0 0", " +", "0", "600000 0 0 0.00"},
         {"past integer seconds less a frame", "30 fps", "600000 0 0 0", " -", "0 0 0 1", "599999 59 59 29.00"},
         {"too many hours for the smallest type", "25 fps", "3000000 0 0 0", " +", "0", "3000000 0 0 0.00"},
+        {"hours in the smallest type", "25 fps", "30000000 1 0 0", " +", "0", "30000000 1 0 0.00"},
         // Too long to count to the hundredth of a frame: no "INF", no "NAN".
         {"too long", "30 fps", "1e300 0 0 0", " +", "0", "   "},
         {"beyond a Double", "30 fps", "1e400 0 0 0", " +", "0", "   "},

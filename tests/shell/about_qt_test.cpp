@@ -103,7 +103,8 @@ TEST_F(RealWindow, OpensFixedSizeShowingTheLogoAndControlWInTheMainWindowQuits)
 
 // A place stored on a larger screen would open a window nobody can reach or
 // move: it opens at its default place instead, and is stored there at quit.
-// A place with any of the title bar (its top 20 pixels) on the screen stands.
+// A place with any of the title bar (its top 20 pixels) on the screen stands,
+// and is handed to the window manager, the top-left corner too.
 TEST_F(RealWindow, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPlace)
 {
     ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
@@ -115,6 +116,7 @@ TEST_F(RealWindow, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPla
         {"half off", {-250, 300}, {650, 780}, {-250, 300}, {650, 780}},
         {"a pixel of the title bar above", {100, -19}, {300, -19}, {100, -19}, {300, -19}},
         {"on screen", {150, 120}, {300, 200}, {150, 120}, {300, 200}},
+        {"the top-left corner", {0, 0}, {0, 0}, {0, 0}, {0, 0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -123,6 +125,9 @@ TEST_F(RealWindow, AStoredPlaceThatHidesTheTitleBarOpensTheWindowAtItsDefaultPla
         user.Click("aproposbut");
         ASSERT_NE(ViewUser::TopLevel(kAbout), nullptr);
         EXPECT_EQ(places(MainWindow()->pos(), ViewUser::TopLevel(kAbout)->pos()), places(row.mainOpens, row.aboutOpens));
+        // Otherwise the window manager chooses the place itself.
+        EXPECT_TRUE(MainWindow()->testAttribute(Qt::WA_Moved)) << "the main window's place is the program's";
+        EXPECT_TRUE(ViewUser::TopLevel(kAbout)->testAttribute(Qt::WA_Moved)) << "the About window's place is the program's";
         user.Quit();
         const auto stored = user.PrefsFileValues();
         EXPECT_EQ((std::array{stored[0], stored[1], stored[2], stored[3]}), places(row.mainOpens, row.aboutOpens)) << "stored";

@@ -82,6 +82,10 @@ TEST(Runtime, FocusKeysTextAndClosingAsTheUserMeetsThem)
          {"a TextChange", "a TextChange"}, "a 100130"},
         {"a paste of blank lines", "a", [](F f) { auto& a = f.Field("a"); a.SetText("100"); a.SelectAll(); a.Paste("\t\n \r\n"); EXPECT_EQ(a.SelText(), "100"); },
          {"a TextChange"}, "a 100"},
+        {"a paste after lines of Unicode white space", "a", [](F f) { auto& a = f.Field("a"); a.SetText("100"); a.Paste("\u00A0\u2003\n\u3000\u20285\u00859"); },
+         {"a TextChange", "a TextChange"}, "a 1005"},
+        {"a paste of lines that end in a paragraph separator", "a", [](F f) { auto& a = f.Field("a"); a.SetText("100"); a.Paste("3\u20294"); },
+         {"a TextChange", "a TextChange"}, "a 1003"},
         {"closed by a LostFocus while the focus moves", "a",
          [](F f) { f.onLostFocus = [&f] { f.CloseWindow(); }; f["b"].SetFocus(); }, {"a LostFocus", "Form Close"}, "freed 1"},
     };

@@ -23,8 +23,10 @@ TEST(FitTest, EndsWithinItsBoundsForTextsOfAnyLengthAtEverySize)
                     const QFont font = ViewFont({face, size, false});
                     const QString text(length, QLatin1Char('9'));
                     const FittedFont fitted = Fit(font, text, width);
-                    EXPECT_TRUE(fitted.font.pixelSize() <= font.pixelSize() && fitted.font.pixelSize() * 100 >= font.pixelSize() * 60);
-                    EXPECT_TRUE(stretch(fitted.font) <= stretch(font) && stretch(fitted.font) >= std::min(stretch(font), 75));
+                    EXPECT_LE(fitted.font.pixelSize(), font.pixelSize());
+                    EXPECT_GE(fitted.font.pixelSize() * 100, font.pixelSize() * 60);
+                    EXPECT_LE(stretch(fitted.font), stretch(font));
+                    EXPECT_GE(stretch(fitted.font), std::min(stretch(font), 75));
                     EXPECT_EQ(QFontMetricsF(fitted.font).horizontalAdvance(text) <= width, fitted.fits);
                     if (QFontMetricsF(font).horizontalAdvance(text) <= width || !fitted.fits) {
                         EXPECT_EQ(fitted.font, font) << "a text that fits, or never will, keeps its font";

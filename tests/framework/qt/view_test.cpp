@@ -1,15 +1,16 @@
 // The Qt view under a window of the test's own, for what the program's
 // windows never show: a field's handler that rewrites the text as it is
 // typed, a key its KeyDown keeps, a character of two UTF-16 units, text
-// pasted or dropped by Qt's own ways or longer than Qt's default limit, Qt's
-// own ways with radio buttons, pop-ups and pressed buttons, a new window
-// colour, and a button's handler that closes its window or throws while Qt
-// is still in the click.
+// pasted or dropped by Qt's own ways or longer than Qt's default limit, a
+// drag from another program over X, Qt's own ways with radio buttons, pop-ups
+// and pressed buttons, a new window colour, and a button's handler that
+// closes its window or throws while Qt is still in the click.
 
 #include "application.h"
 #include "platform.h"
 #include "viewuser.h"
 #include "window.h"
+#include "xpointer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -35,7 +37,8 @@ Lines g_log;
 bool g_throws = false;
 
 // A field that logs its text at each TextChange and rewrites an "x" away,
-// keeping the space bar from it; a button that closes the window, or throws.
+// keeping the space bar from it, and writes "123456" into a second field when
+// it is left; a button that closes the window, or throws.
 class Form : public fw::Window {
 public:
     void Layout() override { _SetProperties({.title = "Form", .width = 320, .height = 200, .resizeable = false}); }
@@ -48,6 +51,12 @@ public:
             g_log.push_back(field.Text());
             if (std::string text = field.Text(); std::erase(text, 'x') > 0)
                 field.SetText(text);
+            return false;
+        });
+        auto& rewritten = static_cast<fw::EditField&>(_AddControl("rewritten", std::make_unique<fw::EditField>()));
+        rewritten._SetProperties({.left = 150, .top = 10, .width = 120, .height = 22});
+        field._InstallInstanceEventHandler("LostFocus", [&rewritten](const fw::EventArgs&) {
+            rewritten.SetText("123456");
             return false;
         });
         auto& go = _AddControl("go", std::make_unique<fw::PushButton>());
@@ -97,9 +106,9 @@ protected:
 
 TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
 {
-    // keys: '<' is Shift+Left; text comes in with '^' Shift+Insert of "120\n999", '*' Shift+Insert of 40,000 digits,
+    // keys: '<' is Shift+Left, '@' every undo and redo key, 'a' Select all as the Edit menu's; text comes in with '^' Shift+Insert of "120\n999", '*' Shift+Insert of 40,000 digits,
     // '_' a drop at the start of "45\r\n6" that proposes a move, '~' a drop of blank lines, and '|' a middle click at
-    // the end (the selection holds "8\n9"). log: the text at each TextChange, and how the drag's enter and its drop
+    // the end (the selection holds "8\n9") or '!' without setting it. log: the text at each TextChange, and how the drag's enter and its drop
     // were each taken.
     // after: the text, caret and selection's length.
     const std::string kLong(40000, '7'), kLongAfter = kLong + " 40000 0";
@@ -112,9 +121,12 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
         // Qt would paste every line; the field keeps the first, as its Paste does. A move would have the source
         // delete every line.
         {"Shift+Insert over the selection, then a drop", "75", 1, "<^_", "451205 2 0", {"1205", "copied", "451205", "copied"}},
-        {"a drop with no line to take", "75", 1, "~", "75 1 0", {"refused", "refused"}},
+        // Only the formats are read while the pointer moves; the data at the drop.
+        {"a drop with no line to take", "75", 1, "~", "75 1 0", {"copied", "refused"}},
+        {"the undo and redo keys change nothing, caret and selection included", "125", 3, "@7<@", "1257 3 1", {"1257"}},
         {"no length limit", "", 0, "*", kLongAfter.c_str(), {kLong}},
         {"a middle click, where the platform has a selection (X)", "45", 0, "|", "458 3 0", {"458"}},
+        {"Select all makes the selection a middle click pastes (X)", "45", 0, "|a!", "458458 6 0", {"458", "458458"}},
     };
     auto& field = fw::ControlAs<fw::EditField>(*form, "field");
     auto* edit = Widget<QLineEdit>("field");
@@ -137,7 +149,13 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
         case '^': case '*': QGuiApplication::clipboard()->setText(key == '^' ? "120\n999" : QString::fromStdString(kLong));
                   return QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
         case '|': QGuiApplication::clipboard()->setText("8\n9", QClipboard::Selection);
-                  return QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 4, 5));
+                  [[fallthrough]];
+        case '!': return QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 4, 5));
+        case 'a': return field.SelectAll();
+        case '@': for (auto keys : {QKeySequence::Undo, QKeySequence::Redo})
+                      for (const QKeySequence& sequence : QKeySequence::keyBindings(keys))
+                          QTest::keySequence(edit, sequence);
+                  return;
         case '_': return drop("45\r\n6");
         case '~': return drop("\n \n");
         default: return QTest::keyClick(edit, key);
@@ -158,6 +176,57 @@ TEST_F(ViewTest, EachKeyIsOneTextChangeAndTheCoreFollowsTheTextAndTheCaret)
         EXPECT_EQ(edit->text().toStdString() + " " + std::to_string(field.SelStart()) + " " + std::to_string(field.SelLength()),
                   row.after);
         EXPECT_EQ(field.Text(), edit->text().toStdString());
+    }
+}
+
+// Another program's drag, over a real X display with the pointer moved by
+// XTest: its files are refused, and its text goes in at the pointer, also
+// where leaving the focused field rewrites the one dropped on. Either way it
+// keeps all it sent.
+TEST_F(ViewTest, ADragFromAnotherProgramGivesItsTextAtThePointerAndNeverItsFiles)
+{
+    if (QGuiApplication::platformName() != "xcb" || !xpointer::Available())
+        GTEST_SKIP() << "needs X and XTest; ViewTest.OnX11 runs it";
+    auto& target = fw::ControlAs<fw::EditField>(*form, "rewritten");
+    auto* edit = Widget<QLineEdit>("rewritten");
+    QWidget* window = ViewUser::TopLevel("Form");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    // The pointer goes between "123" and "456", the text leaving "field" writes.
+    target.SetText("123456");
+    target.SetSelStart(3);
+    edit->repaint();
+    const QPoint drop = edit->mapToGlobal(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center());
+    const QPoint source = window->frameGeometry().topRight() + QPoint(40, 40);
+    const struct { const char *kind, *data, *after; } rows[] = {
+        {"urls", "file:///tmp/some file.wav", "ignore 75"},
+        {"text", "X\n9", "copy 123X456"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        target.SetText("75");
+        fw::ControlAs<fw::EditField>(*form, "field").SetFocus();
+        QProcess other;
+        other.start(CADENZO_DRAG_SOURCE, {row.kind, row.data, QString::number(source.x()), QString::number(source.y())});
+        ASSERT_TRUE(other.waitForReadyRead(10000));
+        ASSERT_EQ(other.readLine().trimmed(), "ready");
+        xpointer::MoveTo(source.x() + 20, source.y() + 15);
+        QTest::qWait(50);
+        xpointer::Press();
+        for (int step = 1; step <= 10; ++step) {
+            QTest::qWait(30);
+            const QPoint at = source + QPoint(20, 15) + (drop - source - QPoint(20, 15)) * step / 10;
+            xpointer::MoveTo(at.x(), at.y());
+        }
+        QTest::qWait(100);
+        xpointer::Release();
+        // The field fetches the text from the other program after the drop.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return other.canReadLine(); }, 10000));
+        const std::string done = other.readLine().trimmed().toStdString();
+        const auto after = [&] { return done + " " + target.Text(); };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return after() == row.after; }, 5000)) << after();
+        EXPECT_EQ(edit->text().toStdString(), target.Text());
+        other.closeWriteChannel();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return other.state() == QProcess::NotRunning; }, 10000));
     }
 }
 
