@@ -1,11 +1,9 @@
-// Another program on the same X display: a small window that, pressed,
-// drags what it was given, as a text editor or a file manager would, and
-// says what the drop did with it ("copy", "move" or "ignore").
+// Another program on the same X display: a window that, pressed, drags text
+// or a file's URL, proposing a move as an editor does, and prints "ready",
+// then what the drop did ("copy", "move" or "ignore"). The target fetches
+// the data after the drop: it stays until its input closes, or 20 s.
 //
-//   cadenzo_drag_source text "X\n9" 300 40   (or: urls file:///a.wav ...)
-//
-// It prints "ready" once its window can be pressed. The target fetches the
-// data after the drop, so it stays until its standard input closes, or 20 s.
+//   cadenzo_drag_source text "X\n9" 300 40    cadenzo_drag_source urls file:///a.wav 300 40
 
 #include <QApplication>
 #include <QDrag>
@@ -22,32 +20,32 @@ namespace {
 
 class Source final : public QWidget {
 public:
-    Source(bool urls, QString data) : m_urls(urls), m_data(std::move(data)) {}
+    explicit Source(char** argv) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_argv(argv)
+    {
+        setGeometry(QString(argv[3]).toInt(), QString(argv[4]).toInt(), 60, 30);
+    }
 
 protected:
     void showEvent(QShowEvent* /*event*/) override
     {
         QTimer::singleShot(100, this, [] { std::puts("ready"), std::fflush(stdout); });
     }
-
     void mousePressEvent(QMouseEvent* /*event*/) override
     {
         auto* data = new QMimeData;
-        if (m_urls)
-            data->setUrls({QUrl(m_data)});
+        if (QByteArray(m_argv[1]) == "urls")
+            data->setUrls({QUrl(QString::fromUtf8(m_argv[2]))});
         else
-            data->setText(m_data);
+            data->setText(QString::fromUtf8(m_argv[2]));
         auto* drag = new QDrag(this);
         drag->setMimeData(data);
-        // An editor proposes a move: its text would go.
         const Qt::DropAction done = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
         std::puts(done == Qt::CopyAction ? "copy" : done == Qt::MoveAction ? "move" : "ignore");
         std::fflush(stdout);
     }
 
 private:
-    bool m_urls;
-    QString m_data;
+    char** m_argv;
 };
 
 } // namespace
@@ -57,9 +55,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc != 5)
         return 2;
-    Source source(QByteArray(argv[1]) == "urls", QString::fromUtf8(argv[2]));
-    source.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    source.setGeometry(QString(argv[3]).toInt(), QString(argv[4]).toInt(), 60, 30);
+    Source source(argv);
     source.show();
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [] {
