@@ -61,10 +61,9 @@ TEST(NotesTab, OpensWithTheNotesFor440AndAReferenceGivesTheListAtOnceAndTheField
     const Row rows[] = {
         {"442", "442", k442, "442"},
         {"largest", "10000", "    186|    5001|    10000|    20000|    285088", "10000"},
-        {"fraction dropped", "442.7", k442, "442.7"},
-        {"below one hertz", "0.5", "    0|    0|    0|    0|    0", "0.5"},
-        {"just above largest", "10000.5", k440, "10000.5"}, {"empty", "", k440, "440"}, {"zero", "0", k440, "440"},
-        {"negative", "-5", k440, "440"}, {"not a number", "NAN", k440, "440"}, {"infinite", "INF", k440, "INF"},
+        {"fraction dropped", "442.7", k442, "442.7"}, {"below one hertz", "0.5", "    0|    0|    0|    0|    0", "0.5"},
+        {"just above largest", "10000.5", k440, "10000.5"}, {"empty", "", k440, "440"}, {"negative", "-5", k440, "440"},
+        {"not a number", "NAN", k440, "440"}, {"infinite", "INF", k440, "INF"},
     };
     for (bool view : {false, true}) {
         SCOPED_TRACE(view ? "through the view" : "on the core");

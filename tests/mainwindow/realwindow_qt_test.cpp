@@ -36,17 +36,14 @@ public:
     std::vector<QPoint> places;
 };
 
-// The first start shows the fixed-size window at its default place. Each tab
-// clicked shows its page alone and puts the focus where the user types next.
+// The window is of a fixed size. Each tab clicked shows its page alone and
+// puts the focus where the user types next.
 // Ctrl+Q or the close box then store the tab, the place and the rates, and
 // the next run shows the window there once, with no jump from the default
 // place, on that tab.
 TEST_F(RealWindow, EachTabClickedShowsItsPageAndFocusAndTheNextRunReopensThereOnTheTabAndRatesLeft)
 {
     user.Start();
-    EXPECT_EQ(user.FocusedName(), "tempo1");
-    QWidget* content = MainWindow()->centralWidget();
-    EXPECT_EQ(QRect(MainWindow()->pos(), content->size()), QRect(10, 44, 500, 382));
     EXPECT_EQ(MainWindow()->minimumSize(), MainWindow()->maximumSize());
     // Seven tabs too wide together for the panel give up padding, not text.
     QTabBar* bar = MainWindow()->findChild<QTabBar*>();

@@ -169,19 +169,11 @@ std::string SimUser::Text(const std::string& name) const
     throw std::runtime_error(control.Name() + " shows no text");
 }
 
-std::string SimUser::FocusedName() const
-{
-    fw::Control* focus = Window().Focus();
-    return focus ? focus->Name() : std::string();
-}
+std::string SimUser::FocusedName() const { return Window().Focus() ? Window().Focus()->Name() : std::string(); }
 
 fw::Window* SimUser::FindWindow(const std::string& className) const { return fw::_GetImplicitWindow(className); }
 
-std::string SimUser::FrontWindowName() const
-{
-    fw::Window* front = fw::FrontWindow();
-    return front ? front->ClassName() : std::string();
-}
+std::string SimUser::FrontWindowName() const { return fw::FrontWindow() ? fw::FrontWindow()->ClassName() : std::string(); }
 
 fw::Window& SimUser::ShownWindow(const std::string& className) const
 {

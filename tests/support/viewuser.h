@@ -57,10 +57,7 @@ private:
 };
 
 // For a table of cases run on the core and again through the view.
-inline std::unique_ptr<SimUser> NewUser(bool throughView)
-{
-    return throughView ? std::make_unique<ViewUser>() : std::make_unique<SimUser>();
-}
+inline std::unique_ptr<SimUser> NewUser(bool view) { return view ? std::make_unique<ViewUser>() : std::make_unique<SimUser>(); }
 
 // The program in real Qt windows, for the checks the simulated user's verbs
 // do not make: the test reads and drives the widgets themselves.
@@ -69,10 +66,7 @@ protected:
     static QMainWindow* MainWindow() { return ViewUser::TopLevel("Cadenzo"); }
 
     template <class W>
-    static W* Widget(const char* name)
-    {
-        return MainWindow() ? MainWindow()->findChild<W*>(name) : nullptr;
-    }
+    static W* Widget(const char* name) { return MainWindow() ? MainWindow()->findChild<W*>(name) : nullptr; }
 
     ViewUser user;
 };

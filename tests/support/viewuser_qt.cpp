@@ -7,9 +7,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaEnum>
@@ -191,10 +188,9 @@ bool ViewUser::ChooseMenuItem(const std::string& itemName)
 
 bool ViewUser::PressShortcut(const std::string& shortcut)
 {
+    // The program's shortcuts are all Cmd and a letter: Ctrl and that letter here.
     bool enabled = MenuItemEnabled(fw::Deref(fw::ShortcutItem(shortcut)).Name);
-    bool shift = shortcut.find("Shift+") != std::string::npos;
-    auto key = static_cast<Qt::Key>(QChar(shortcut.back()).toUpper().unicode());
-    QTest::keyClick(KeyTarget(), key, shift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+    QTest::keyClick(KeyTarget(), static_cast<Qt::Key>(QChar(shortcut.back()).toUpper().unicode()), Qt::ControlModifier);
     return enabled;
 }
 
@@ -216,10 +212,9 @@ std::string ViewUser::Text(const std::string& name) const
 {
     if (!Get(name).Shown())
         return SimUser::Text(name);
-    QWidget& widget = ShownWidget("Cadenzo", name);
-    if (auto* label = qobject_cast<QLabel*>(&widget))
-        return fwqt::ToUtf8(label->text());
-    if (auto* field = qobject_cast<QLineEdit*>(&widget))
-        return fwqt::ToUtf8(field->text());
-    throw std::runtime_error(name + " shows no text");
+    // A QLabel's or a QLineEdit's.
+    QVariant text = ShownWidget("Cadenzo", name).property("text");
+    if (!text.isValid())
+        throw std::runtime_error(name + " shows no text");
+    return fwqt::ToUtf8(text.toString());
 }
