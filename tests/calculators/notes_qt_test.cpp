@@ -39,7 +39,9 @@ void ExpectEveryCellWhole(const fw::Listbox& list, bool own)
         const QFont font = cell.data(Qt::FontRole).value<QFont>();
         EXPECT_LE(QFontMetricsF(font).horizontalAdvance(cell.data().toString()) + margins, table.columnWidth(i % 3)) << i / 3;
         EXPECT_EQ(font.bold(), list.CellBold(i / 3, i % 3)) << i / 3;
-        EXPECT_TRUE(!own || (font.stretch() == table.font().stretch() && font.pixelSize() == table.font().pixelSize())) << i / 3;
+        if (own) {
+            EXPECT_EQ(std::pair(font.stretch(), font.pixelSize()), std::pair(table.font().stretch(), table.font().pixelSize())) << i / 3;
+        }
     }
 }
 
