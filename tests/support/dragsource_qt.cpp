@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -26,9 +27,11 @@ public:
     }
 
 protected:
-    void showEvent(QShowEvent* /*event*/) override
+    // Painted means shown on the display: a press there reaches this window.
+    void paintEvent(QPaintEvent* /*event*/) override
     {
-        QTimer::singleShot(100, this, [] { std::puts("ready"), std::fflush(stdout); });
+        if (!std::exchange(m_shown, true))
+            std::puts("ready"), std::fflush(stdout);
     }
     void mousePressEvent(QMouseEvent* /*event*/) override
     {
@@ -46,6 +49,7 @@ protected:
 
 private:
     char** m_argv;
+    bool m_shown = false;
 };
 
 } // namespace
